@@ -1,0 +1,37 @@
+// The framework's wide-character string: every text the program shows is one.
+#pragma once
+
+#include <cstdarg>
+#include <string>
+#include <string_view>
+
+class CString {
+public:
+    CString() = default;
+    // Narrow text is taken as UTF-8 (on this platform, what narrow literals are written in);
+    // ASCII, which is all the program's own narrow literals use, maps one to one.
+    CString(const char* narrow);     // NOLINT(google-explicit-constructor): literals convert implicitly
+    CString(const wchar_t* wide);    // NOLINT(google-explicit-constructor)
+    CString(std::wstring_view wide); // NOLINT(google-explicit-constructor)
+
+    // Replaces the contents with `format` filled in as by swprintf. The program's formats
+    // use "%d" only; "%s" would take a narrow string here, so wide arguments need "%ls".
+    void Format(const wchar_t* format, ...);
+    // Appends `format` filled in as by swprintf, leaving the current contents in front.
+    void AppendFormat(const wchar_t* format, ...);
+
+    CString& operator+=(const CString& other);
+    friend CString operator+(CString left, const CString& right) { return left += right; }
+    friend bool operator==(const CString&, const CString&) = default;
+
+    int GetLength() const { return static_cast<int>(m_text.size()); }
+    bool IsEmpty() const { return m_text.empty(); }
+    void Empty() { m_text.clear(); }
+    const wchar_t* GetString() const { return m_text.c_str(); }
+    operator const wchar_t*() const { return m_text.c_str(); } // NOLINT(google-explicit-constructor)
+
+private:
+    void AppendFormatV(const wchar_t* format, va_list args);
+
+    std::wstring m_text;
+};

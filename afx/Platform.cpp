@@ -1,0 +1,27 @@
+#include "afx/Platform.h"
+
+namespace {
+afx::Platform* g_platform = nullptr;
+} // namespace
+
+namespace afx {
+
+void SetPlatform(Platform* platform)
+{
+    g_platform = platform;
+}
+
+Platform* GetPlatform()
+{
+    return g_platform;
+}
+
+} // namespace afx
+
+BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase)
+{
+    if (g_platform == nullptr) {
+        return FALSE;
+    }
+    return g_platform->InvalidateRect(hWnd, lpRect, bErase);
+}

@@ -1,0 +1,49 @@
+// How fast the engine plays: whole random games, set-up included, and final scoring.
+#include "game/Zintra_winDoc.h"
+#include "tests/support/GameFixtures.h"
+#include "tests/support/RandomPlayer.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// One full game per iteration: NewGame (deal and shuffle) through the final take.
+void BM_RandomGame(benchmark::State& state)
+{
+    const int players = static_cast<int>(state.range(0));
+    CZintra_winDoc doc;
+    RandomPlayer player(0x5EED);
+    unsigned seed = 0;
+    std::int64_t steps = 0;
+    for (auto _ : state) {
+        FixedSeed fixed(seed++);
+        doc.NewGame(players);
+        steps += player.PlayToEnd(doc);
+        benchmark::DoNotOptimize(doc.m_players.data());
+    }
+    state.counters["steps/game"] =
+        benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_RandomGame)->Arg(2)->Arg(5);
+
+// PlayerScore on the collections that finished games leave, cycling through many of them.
+void BM_PlayerScore(benchmark::State& state)
+{
+    constexpr int kGames = 64;
+    std::vector<CZintra_winDoc> finished(kGames);
+    RandomPlayer player(7);
+    for (int game = 0; game < kGames; ++game) {
+        FixedSeed fixed(static_cast<unsigned>(game));
+        finished[static_cast<std::size_t>(game)].NewGame(5);
+        player.PlayToEnd(finished[static_cast<std::size_t>(game)]);
+    }
+    std::size_t call = 0;
+    for (auto _ : state) {
+        const CZintra_winDoc& doc = finished[call / 5 % kGames];
+        benchmark::DoNotOptimize(doc.PlayerScore(static_cast<int>(call % 5)));
+        ++call;
+    }
+}
+BENCHMARK(BM_PlayerScore);
+
+} // namespace

@@ -1,0 +1,126 @@
+// The rules of a turn: which moves are open, carrying a move out, passing the turn and ending
+// rounds and the game.
+#include "game/Zintra_winDoc.h"
+
+#include <algorithm>
+
+namespace {
+
+bool HoldsCard(const RowState& row)
+{
+    return row.slots[0] != CARD_EMPTY;
+}
+
+bool AllowsMove(const RowState& row, MoveKind kind)
+{
+    if (kind == MOVE_TAKE) {
+        return !row.taken && HoldsCard(row);
+    }
+    return !row.taken && !row.full;
+}
+
+} // namespace
+
+bool CZintra_winDoc::CanMove(MoveKind kind) const
+{
+    return std::any_of(m_rows.begin(), m_rows.end(),
+                       [kind](const RowState& row) { return AllowsMove(row, kind); });
+}
+
+bool CZintra_winDoc::CanMoveOnRow(int row, MoveKind kind) const
+{
+    if (row < 0 || row > m_numPlayers - 1) {
+        return false;
+    }
+    return AllowsMove(m_rows[static_cast<std::size_t>(row)], kind);
+}
+
+int CZintra_winDoc::ApplyMove(MoveKind kind, int row)
+{
+    // Every caller asks CanMoveOnRow first; a move it refuses is ignored rather than allowed
+    // to corrupt the game.
+    if (!CanMoveOnRow(row, kind)) {
+        return 0;
+    }
+    RowState& target = m_rows[static_cast<std::size_t>(row)];
+    if (kind == MOVE_TAKE) {
+        TakeRow(target);
+    } else if (!PlaceDrawnCard(target)) {
+        return 0;
+    }
+
+    // The game ends with the round in which the last round began; the board keeps showing
+    // the final move, so nothing is reset and the turn does not pass.
+    if (IsLastRound() && EveryPlayerTookRow()) {
+        return 1;
+    }
+
+    m_currentPlayer = NextPlayer();
+    if (EveryPlayerTookRow()) {
+        StartNextRound();
+    }
+    return 0;
+}
+
+int CZintra_winDoc::NextPlayer() const
+{
+    if (m_numPlayers <= 0) {
+        return 0;
+    }
+    // The search reaches the current player last, so a player left alone in the round moves
+    // again and again until he or she takes a row.
+    for (int step = 1; step <= m_numPlayers; ++step) {
+        const int seat = (m_currentPlayer + step) % m_numPlayers;
+        if (!m_players[static_cast<std::size_t>(seat)].tookRow) {
+            return seat;
+        }
+    }
+    return (m_currentPlayer + 1) % m_numPlayers;
+}
+
+bool CZintra_winDoc::EveryPlayerTookRow() const
+{
+    return std::all_of(m_players.begin(), m_players.end(),
+                       [](const PlayerState& player) { return player.tookRow; });
+}
+
+void CZintra_winDoc::TakeRow(RowState& row)
+{
+    PlayerState& player = m_players[static_cast<std::size_t>(m_currentPlayer)];
+    for (const CardCode card : row.slots) {
+        if (card == CARD_EMPTY) {
+            break;
+        }
+        if (card == CARD_WILD) {
+            ++player.wildCount;
+        } else if (card == CARD_BONUS) {
+            ++player.bonusCount;
+        } else if (IsColour(card)) {
+            ++player.colourCount[static_cast<std::size_t>(card)];
+        }
+    }
+    row.taken = true;
+    player.tookRow = true;
+}
+
+bool CZintra_winDoc::PlaceDrawnCard(RowState& row)
+{
+    // A row that is not full has an empty slot, and play never empties the deck; the checks
+    // only keep a game whose fields were set by hand from writing outside its arrays.
+    const auto slot = std::find(row.slots.begin(), row.slots.end(), CARD_EMPTY);
+    if (slot == row.slots.end() || UndealtCount() <= 0) {
+        return false;
+    }
+    *slot = *m_deckTop;
+    row.full = row.slots.back() != CARD_EMPTY;
+    ++m_deckTop;
+    return true;
+}
+
+void CZintra_winDoc::StartNextRound()
+{
+    for (PlayerState& player : m_players) {
+        player.tookRow = false;
+    }
+    std::fill(m_rows.begin(), m_rows.end(), RowState{});
+}

@@ -1,0 +1,89 @@
+#include "afx/CDocument.h"
+#include "game/Zintra_winDoc.h"
+#include "tests/support/GameFixtures.h"
+#include "tests/support/Printers.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace {
+
+// The document points into its own deck, so a copy would share (and corrupt) the original's.
+static_assert(!std::is_copy_constructible_v<CZintra_winDoc>);
+static_assert(!std::is_copy_assignable_v<CZintra_winDoc>);
+static_assert(!std::is_move_constructible_v<CZintra_winDoc>);
+static_assert(!std::is_move_assignable_v<CZintra_winDoc>);
+
+TEST(RuntimeClass, CreatesTheGameDocumentByName)
+{
+    const CRuntimeClass* runtimeClass = RUNTIME_CLASS(CZintra_winDoc);
+    EXPECT_STREQ(runtimeClass->m_lpszClassName, "CZintra_winDoc");
+
+    const std::unique_ptr<CObject> object = runtimeClass->CreateObject();
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(object->GetRuntimeClass(), runtimeClass);
+    EXPECT_NE(dynamic_cast<CZintra_winDoc*>(object.get()), nullptr);
+}
+
+TEST(RuntimeClass, KnowsItsAncestry)
+{
+    CZintra_winDoc doc;
+    EXPECT_TRUE(doc.IsKindOf(RUNTIME_CLASS(CZintra_winDoc)));
+    EXPECT_TRUE(doc.IsKindOf(RUNTIME_CLASS(CDocument)));
+    EXPECT_TRUE(doc.IsKindOf(RUNTIME_CLASS(CObject)));
+    EXPECT_STREQ(RUNTIME_CLASS(CDocument)->m_lpszClassName, "CDocument");
+}
+
+TEST(RuntimeClass, ClassesWithoutACreatorCreateNothing)
+{
+    EXPECT_EQ(RUNTIME_CLASS(CDocument)->CreateObject(), nullptr);
+    EXPECT_FALSE(RUNTIME_CLASS(CDocument)->IsDerivedFrom(RUNTIME_CLASS(CZintra_winDoc)));
+}
+
+// A document that records which of the base steps ran.
+class ProbeDocument : public CDocument {
+public:
+    void DeleteContents() override { ++contentsDeleted; }
+    int contentsDeleted = 0;
+};
+
+TEST(Document, NewDocumentStepClearsContentsAndModifiedFlag)
+{
+    ProbeDocument doc;
+    doc.SetModifiedFlag();
+    ASSERT_TRUE(doc.IsModified());
+
+    EXPECT_EQ(doc.OnNewDocument(), TRUE);
+    EXPECT_EQ(doc.contentsDeleted, 1);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST(Document, KeepsItsTitle)
+{
+    CZintra_winDoc doc;
+    EXPECT_TRUE(doc.GetTitle().IsEmpty());
+    doc.SetTitle(CString("Zintra_win"));
+    EXPECT_EQ(doc.GetTitle(), CString(L"Zintra_win"));
+    doc.SetTitle(CString(""));
+    EXPECT_TRUE(doc.GetTitle().IsEmpty());
+}
+
+TEST(Document, SerializingAGameLeavesItUntouched)
+{
+    FixedSeed seed(11);
+    CZintra_winDoc doc;
+    doc.NewGame(3);
+    const GameSnapshot before = Snapshot(doc);
+
+    CArchive loading(CArchive::load);
+    doc.Serialize(loading);
+    CArchive storing(CArchive::store);
+    doc.Serialize(storing);
+
+    EXPECT_TRUE(Snapshot(doc) == before);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+} // namespace

@@ -1,0 +1,127 @@
+// Whole games played through the public operations, legal and refused moves alike, with the
+// game's invariants checked after every move.
+#include "game/Zintra_winDoc.h"
+#include "tests/support/GameFixtures.h"
+#include "tests/support/RandomPlayer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+// The invariants that hold between moves; empty when all hold, else the first broken one.
+std::string BrokenInvariant(const CZintra_winDoc& doc)
+{
+    const auto seats = static_cast<std::size_t>(doc.m_numPlayers);
+    if (doc.m_players.size() != seats || doc.m_rows.size() != seats) {
+        return "one player record and one row per player";
+    }
+    if (doc.UndealtCount() < 2) {
+        return "at least two cards stay undealt";
+    }
+    if (TallyGame(doc) != FullDeckTally()) {
+        return "every card is collected, on an open row, or undealt";
+    }
+    const auto openRows =
+        std::count_if(doc.m_rows.begin(), doc.m_rows.end(), [](const RowState& r) { return !r.taken; });
+    const auto playersIn = std::count_if(doc.m_players.begin(), doc.m_players.end(),
+                                         [](const PlayerState& p) { return !p.tookRow; });
+    if (openRows != playersIn) {
+        return "as many open rows as players still in the round";
+    }
+    for (const RowState& row : doc.m_rows) {
+        const auto cards = std::find(row.slots.begin(), row.slots.end(), CARD_EMPTY) - row.slots.begin();
+        if (std::any_of(row.slots.begin() + cards, row.slots.end(), [](CardCode c) { return c != CARD_EMPTY; })) {
+            return "slots fill from the first without gaps";
+        }
+        if (row.full != (cards == ROW_SLOTS)) {
+            return "a row is full exactly when its third slot holds a card";
+        }
+    }
+    if (!doc.m_gameOver) {
+        if (doc.m_currentPlayer < 0 || doc.m_currentPlayer >= doc.m_numPlayers) {
+            return "the current player has a seat";
+        }
+        if (doc.m_players[static_cast<std::size_t>(doc.m_currentPlayer)].tookRow) {
+            return "the current player is still in the round";
+        }
+        if (!doc.CanMove(MOVE_PLACE) && !doc.CanMove(MOVE_TAKE)) {
+            return "the current player always has a move";
+        }
+    }
+    return {};
+}
+
+// Tries a move picked at random, legal or not, the way a stray click would reach the engine,
+// and checks that a refused one changes nothing. Returns ApplyMove's result for a legal move.
+int TryAnyMove(CZintra_winDoc& doc, RandomPlayer& dice)
+{
+    const MoveKind kind = dice.Below(2) == 0 ? MOVE_PLACE : MOVE_TAKE;
+    const int row = dice.Below(MAX_PLAYERS + 3) - 1; // -1 to 6
+    if (doc.CanMoveOnRow(row, kind)) {
+        return -1; // legal moves are left to the random player, which keeps the turn phase
+    }
+    const GameSnapshot before = Snapshot(doc);
+    EXPECT_EQ(doc.ApplyMove(kind, row), 0);
+    EXPECT_TRUE(Snapshot(doc) == before) << "a refused move changed the game";
+    return 0;
+}
+
+TEST(PlayedGames, ThousandsOfRandomGamesKeepEveryInvariant)
+{
+    CZintra_winDoc doc;
+    for (unsigned game = 0; game < 3000; ++game) {
+        const int players = MIN_PLAYERS + static_cast<int>(game % 4);
+        FixedSeed seed(game);
+        doc.NewGame(players);
+        RandomPlayer dice(game * 2654435761ULL + 1);
+        bool lastRoundSeen = false;
+        int steps = 0;
+        while (!doc.m_gameOver) {
+            ASSERT_LT(++steps, 1000) << "a game must end";
+            TryAnyMove(doc, dice);
+            const bool placing = doc.m_turnPhase == PHASE_PLACE;
+            const int result = dice.Step(doc);
+            ASSERT_TRUE(result == 0 || !placing) << "a placement never ends the game";
+            ASSERT_EQ(BrokenInvariant(doc), "") << "game " << game << ", step " << steps;
+            ASSERT_TRUE(!lastRoundSeen || doc.IsLastRound()) << "the last round stays the last";
+            lastRoundSeen = doc.IsLastRound();
+        }
+        ASSERT_TRUE(lastRoundSeen) << "game " << game;
+        // The game froze as the final take left it: every row taken, nobody left to move.
+        ASSERT_TRUE(std::all_of(doc.m_rows.begin(), doc.m_rows.end(), [](const RowState& r) { return r.taken; }));
+        ASSERT_FALSE(doc.CanMove(MOVE_PLACE) || doc.CanMove(MOVE_TAKE));
+    }
+}
+
+TEST(PlayedGames, TwoPlayerRoundsPlaceTwoToSixCardsAndTheGameEndsWithAtMostSevenLeft)
+{
+    CZintra_winDoc doc;
+    for (unsigned game = 0; game < 500; ++game) {
+        FixedSeed seed(game + 10000);
+        doc.NewGame(2);
+        RandomPlayer dice(game);
+        int roundStart = doc.UndealtCount();
+        while (!doc.m_gameOver) {
+            const bool choosing = doc.m_turnPhase == PHASE_CHOOSE;
+            dice.Step(doc);
+            // A draw moves on to placing; a take leaves the phase at choosing.
+            const bool tookARow = choosing && doc.m_turnPhase == PHASE_CHOOSE;
+            const bool roundOver =
+                doc.m_gameOver || std::none_of(doc.m_players.begin(), doc.m_players.end(),
+                                               [](const PlayerState& p) { return p.tookRow; });
+            if (tookARow && roundOver) {
+                const int placed = roundStart - doc.UndealtCount();
+                ASSERT_GE(placed, 2) << "game " << game;
+                ASSERT_LE(placed, 6) << "game " << game;
+                roundStart = doc.UndealtCount();
+            }
+        }
+        EXPECT_LE(doc.UndealtCount(), 7);
+        EXPECT_GE(doc.UndealtCount(), 2);
+    }
+}
+
+} // namespace
