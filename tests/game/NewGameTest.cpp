@@ -70,7 +70,7 @@ TEST(NewGame, StartsAgainAfterAFinishedGame)
     CZintra_winDoc doc;
     doc.NewGame(4);
     RandomPlayer(1).PlayToEnd(doc);
-    ASSERT_TRUE(doc.m_gameOver);
+    ASSERT_TRUE(doc.m_gameOver) << "the game must end";
     doc.NewGame(3);
     ExpectFreshGame(doc, 3);
 }

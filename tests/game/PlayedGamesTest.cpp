@@ -72,7 +72,7 @@ int TryAnyMove(CZintra_winDoc& doc, RandomPlayer& dice)
 TEST(PlayedGames, ThousandsOfRandomGamesKeepEveryInvariant)
 {
     CZintra_winDoc doc;
-    for (unsigned game = 0; game < 3000; ++game) {
+    for (unsigned game = 0; game < 5000; ++game) {
         const int players = MIN_PLAYERS + static_cast<int>(game % 4);
         FixedSeed seed(game);
         doc.NewGame(players);
@@ -84,6 +84,7 @@ TEST(PlayedGames, ThousandsOfRandomGamesKeepEveryInvariant)
             TryAnyMove(doc, dice);
             const bool placing = doc.m_turnPhase == PHASE_PLACE;
             const int result = dice.Step(doc);
+            ASSERT_GE(result, 0) << "the current player always has a move";
             ASSERT_TRUE(result == 0 || !placing) << "a placement never ends the game";
             ASSERT_EQ(BrokenInvariant(doc), "") << "game " << game << ", step " << steps;
             ASSERT_TRUE(!lastRoundSeen || doc.IsLastRound()) << "the last round stays the last";
@@ -104,9 +105,10 @@ TEST(PlayedGames, TwoPlayerRoundsPlaceTwoToSixCardsAndTheGameEndsWithAtMostSeven
         doc.NewGame(2);
         RandomPlayer dice(game);
         int roundStart = doc.UndealtCount();
-        while (!doc.m_gameOver) {
+        for (int steps = 0; !doc.m_gameOver; ++steps) {
+            ASSERT_LT(steps, 1000) << "game " << game << " must end";
             const bool choosing = doc.m_turnPhase == PHASE_CHOOSE;
-            dice.Step(doc);
+            ASSERT_GE(dice.Step(doc), 0) << "game " << game << ": no legal move";
             // A draw moves on to placing; a take leaves the phase at choosing.
             const bool tookARow = choosing && doc.m_turnPhase == PHASE_CHOOSE;
             const bool roundOver =

@@ -40,7 +40,7 @@ int RandomPlayer::Step(CZintra_winDoc& doc)
         }
     }
     if (options.count == 0) {
-        return 0; // cannot happen in a running game; the property tests check it does not
+        return -1;
     }
     const int move = options.moves[static_cast<std::size_t>(Below(options.count))];
     if (move == DRAW) {
@@ -57,9 +57,11 @@ int RandomPlayer::Step(CZintra_winDoc& doc)
 
 int RandomPlayer::PlayToEnd(CZintra_winDoc& doc)
 {
+    // A game places at most 74 cards, each a draw and a placement, and takes a row at most
+    // once per card placed: well under this.
+    constexpr int kMoreStepsThanAnyGame = 1000;
     int steps = 0;
-    while (!doc.m_gameOver) {
-        Step(doc);
+    while (!doc.m_gameOver && steps < kMoreStepsThanAnyGame && Step(doc) >= 0) {
         ++steps;
     }
     return steps;
