@@ -8,8 +8,7 @@ public:
 
     explicit CArchive(Mode mode)
         : m_mode(mode)
-    {
-    }
+    {}
 
     bool IsStoring() const { return m_mode == store; }
     bool IsLoading() const { return m_mode == load; }

@@ -48,9 +48,10 @@ public:                                                                         
     DECLARE_DYNAMIC(class_name)                                                                    \
     static CObject* CreateObject();
 
+// clang-format off
 #define AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, create)                            \
-    const CRuntimeClass class_name::class##class_name{#class_name, create,                         \
-                                                      RUNTIME_CLASS(base_class_name)};             \
+    const CRuntimeClass class_name::class##class_name = {                                          \
+        #class_name, create, RUNTIME_CLASS(base_class_name)};                                      \
     const CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
 
 // In the class's source file, once, to match DECLARE_DYNAMIC.
@@ -59,5 +60,6 @@ public:                                                                         
 
 // In the class's source file, once, to match DECLARE_DYNCREATE.
 #define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                           \
-    CObject* class_name::CreateObject() { return new class_name; }                                 \
+    CObject* class_name::CreateObject() { return new class_name; } /* NOLINT */                    \
     AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, &class_name::CreateObject)
+// clang-format on

@@ -56,18 +56,15 @@ constexpr std::size_t kLargestFormattedText = std::size_t{1} << 20;
 
 CString::CString(const char* narrow)
     : m_text(narrow != nullptr ? WidenUtf8(narrow) : std::wstring())
-{
-}
+{}
 
 CString::CString(const wchar_t* wide)
     : m_text(wide != nullptr ? wide : L"")
-{
-}
+{}
 
 CString::CString(std::wstring_view wide)
     : m_text(wide)
-{
-}
+{}
 
 void CString::Format(const wchar_t* format, ...)
 {

@@ -10,7 +10,8 @@ public:
     CString() = default;
     // Narrow text is taken as UTF-8 (on this platform, what narrow literals are written in);
     // ASCII, which is all the program's own narrow literals use, maps one to one.
-    CString(const char* narrow);     // NOLINT(google-explicit-constructor): literals convert implicitly
+    // Conversions are implicit, as the framework's are, so literals serve wherever text goes.
+    CString(const char* narrow);     // NOLINT(google-explicit-constructor)
     CString(const wchar_t* wide);    // NOLINT(google-explicit-constructor)
     CString(std::wstring_view wide); // NOLINT(google-explicit-constructor)
 
@@ -28,7 +29,8 @@ public:
     bool IsEmpty() const { return m_text.empty(); }
     void Empty() { m_text.clear(); }
     const wchar_t* GetString() const { return m_text.c_str(); }
-    operator const wchar_t*() const { return m_text.c_str(); } // NOLINT(google-explicit-constructor)
+    // NOLINTNEXTLINE(google-explicit-constructor)
+    operator const wchar_t*() const { return m_text.c_str(); }
 
 private:
     void AppendFormatV(const wchar_t* format, va_list args);

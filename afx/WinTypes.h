@@ -11,7 +11,7 @@ inline constexpr BOOL FALSE = 0;
 inline constexpr BOOL TRUE = 1;
 
 // A window handle: opaque to the core, given meaning by the toolkit backend.
-using HWND = struct HWND__*;
+using HWND = struct WindowHandle*;
 
 struct RECT {
     LONG left;

@@ -26,6 +26,18 @@ void BM_RandomGame(benchmark::State& state)
 }
 BENCHMARK(BM_RandomGame)->Arg(2)->Arg(5);
 
+// Set-up alone: players, rows, deck fill and the C library's seeding and 75 draws.
+void BM_NewGame(benchmark::State& state)
+{
+    CZintra_winDoc doc;
+    FixedSeed fixed(1);
+    for (auto _ : state) {
+        doc.NewGame(5);
+        benchmark::DoNotOptimize(doc.m_deck.data());
+    }
+}
+BENCHMARK(BM_NewGame);
+
 // PlayerScore on the collections that finished games leave, cycling through many of them.
 void BM_PlayerScore(benchmark::State& state)
 {

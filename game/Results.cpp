@@ -15,11 +15,13 @@ std::vector<int> CZintra_winDoc::AllScores() const
 
 int CZintra_winDoc::MaxScore(std::vector<int> scores) const
 {
-    const auto considered = std::min(scores.size(), static_cast<std::size_t>(std::max(m_numPlayers, 0)));
+    const auto considered =
+        std::min(scores.size(), static_cast<std::size_t>(std::max(m_numPlayers, 0)));
     if (considered == 0) {
         return 0;
     }
-    return *std::max_element(scores.begin(), scores.begin() + static_cast<std::ptrdiff_t>(considered));
+    return *std::max_element(scores.begin(),
+                             scores.begin() + static_cast<std::ptrdiff_t>(considered));
 }
 
 std::vector<int> CZintra_winDoc::PlayersWithScore(int score) const

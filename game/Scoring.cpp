@@ -33,9 +33,9 @@ int CZintra_winDoc::PlayerScore(int playerIndex) const
     // Each wild card tops up the largest count below the limit, trying the three largest from
     // the top; the list stays sorted because a count is raised only while those above it have
     // reached the limit. Wild cards beyond that are lost.
-    const auto firstPositive = counts.end() - POSITIVE_COLOURS;
+    auto* const firstPositive = counts.end() - POSITIVE_COLOURS;
     for (int wild = 0; wild < player.wildCount; ++wild) {
-        auto position = counts.end();
+        auto* position = counts.end();
         while (position != firstPositive && *(position - 1) >= WILD_LIMIT) {
             --position;
         }
@@ -46,7 +46,7 @@ int CZintra_winDoc::PlayerScore(int playerIndex) const
     }
 
     int score = 0;
-    for (auto count = counts.begin(); count != counts.end(); ++count) {
+    for (const auto* count = counts.begin(); count != counts.end(); ++count) {
         score += count < firstPositive ? -PointsFor(*count) : PointsFor(*count);
     }
     if (player.bonusCount > 0) {

@@ -67,15 +67,16 @@ int CZintra_winDoc::NextPlayer() const
     if (m_numPlayers <= 0) {
         return 0;
     }
+    const auto following = [this](int seat) { return seat + 1 < m_numPlayers ? seat + 1 : 0; };
     // The search reaches the current player last, so a player left alone in the round moves
     // again and again until he or she takes a row.
-    for (int step = 1; step <= m_numPlayers; ++step) {
-        const int seat = (m_currentPlayer + step) % m_numPlayers;
+    int seat = following(m_currentPlayer);
+    for (int looked = 0; looked < m_numPlayers; ++looked, seat = following(seat)) {
         if (!m_players[static_cast<std::size_t>(seat)].tookRow) {
             return seat;
         }
     }
-    return (m_currentPlayer + 1) % m_numPlayers;
+    return following(m_currentPlayer);
 }
 
 bool CZintra_winDoc::EveryPlayerTookRow() const
@@ -107,7 +108,7 @@ bool CZintra_winDoc::PlaceDrawnCard(RowState& row)
 {
     // A row that is not full has an empty slot, and play never empties the deck; the checks
     // only keep a game whose fields were set by hand from writing outside its arrays.
-    const auto slot = std::find(row.slots.begin(), row.slots.end(), CARD_EMPTY);
+    auto* const slot = std::find(row.slots.begin(), row.slots.end(), CARD_EMPTY);
     if (slot == row.slots.end() || UndealtCount() <= 0) {
         return false;
     }

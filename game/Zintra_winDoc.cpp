@@ -4,15 +4,7 @@ IMPLEMENT_DYNCREATE(CZintra_winDoc, CDocument)
 
 // Until NewGame there are no players and no rows; the other fields hold harmless values so
 // that every operation stays within the (empty) arrays if called this early.
-CZintra_winDoc::CZintra_winDoc()
-    : m_numPlayers(0)
-    , m_currentPlayer(0)
-    , m_deck{}
-    , m_deckTop(m_deck.data())
-    , m_turnPhase(PHASE_CHOOSE)
-    , m_gameOver(false)
-{
-}
+CZintra_winDoc::CZintra_winDoc() = default;
 
 CZintra_winDoc::~CZintra_winDoc() = default;
 

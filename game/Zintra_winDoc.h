@@ -62,14 +62,14 @@ public:
     // The board reads these directly on every repaint, and writes m_turnPhase and
     // m_gameOver as it drives a turn; nothing else writes them but the operations above.
 
-    int m_numPlayers;
+    int m_numPlayers = 0;
     std::vector<PlayerState> m_players; // by seat; index 0 is player #1
-    int m_currentPlayer;
-    std::vector<RowState> m_rows; // index 0 is row #1
-    std::array<CardCode, DECK_SIZE> m_deck; // dealt from position 0 on
-    CardCode* m_deckTop; // the next undealt card: after a draw, the drawn one
-    TurnPhase m_turnPhase;
-    bool m_gameOver;
+    int m_currentPlayer = 0;
+    std::vector<RowState> m_rows;             // index 0 is row #1
+    std::array<CardCode, DECK_SIZE> m_deck{}; // dealt from position 0 on
+    CardCode* m_deckTop = m_deck.data();      // the next undealt card: after a draw, the drawn one
+    TurnPhase m_turnPhase = PHASE_CHOOSE;
+    bool m_gameOver = false;
 
 private:
     bool EveryPlayerTookRow() const;

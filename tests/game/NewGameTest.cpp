@@ -35,7 +35,7 @@ TEST(NewGame, ClampsThePlayerCountToTwoThroughFive)
     const struct {
         int asked;
         int players;
-    } cases[] = {{INT_MIN, 2}, {-3, 2}, {0, 2}, {1, 2}, {2, 2},  {3, 3},
+    } cases[] = {{INT_MIN, 2}, {-3, 2}, {0, 2}, {1, 2}, {2, 2},   {3, 3},
                  {4, 4},       {5, 5},  {6, 5}, {7, 5}, {100, 5}, {INT_MAX, 5}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.asked);

@@ -24,16 +24,18 @@ std::string BrokenInvariant(const CZintra_winDoc& doc)
     if (TallyGame(doc) != FullDeckTally()) {
         return "every card is collected, on an open row, or undealt";
     }
-    const auto openRows =
-        std::count_if(doc.m_rows.begin(), doc.m_rows.end(), [](const RowState& r) { return !r.taken; });
+    const auto openRows = std::count_if(doc.m_rows.begin(), doc.m_rows.end(),
+                                        [](const RowState& r) { return !r.taken; });
     const auto playersIn = std::count_if(doc.m_players.begin(), doc.m_players.end(),
                                          [](const PlayerState& p) { return !p.tookRow; });
     if (openRows != playersIn) {
         return "as many open rows as players still in the round";
     }
     for (const RowState& row : doc.m_rows) {
-        const auto cards = std::find(row.slots.begin(), row.slots.end(), CARD_EMPTY) - row.slots.begin();
-        if (std::any_of(row.slots.begin() + cards, row.slots.end(), [](CardCode c) { return c != CARD_EMPTY; })) {
+        const auto cards =
+            std::find(row.slots.begin(), row.slots.end(), CARD_EMPTY) - row.slots.begin();
+        if (std::any_of(row.slots.begin() + cards, row.slots.end(),
+                        [](CardCode c) { return c != CARD_EMPTY; })) {
             return "slots fill from the first without gaps";
         }
         if (row.full != (cards == ROW_SLOTS)) {
@@ -92,7 +94,8 @@ TEST(PlayedGames, ThousandsOfRandomGamesKeepEveryInvariant)
         }
         ASSERT_TRUE(lastRoundSeen) << "game " << game;
         // The game froze as the final take left it: every row taken, nobody left to move.
-        ASSERT_TRUE(std::all_of(doc.m_rows.begin(), doc.m_rows.end(), [](const RowState& r) { return r.taken; }));
+        ASSERT_TRUE(std::all_of(doc.m_rows.begin(), doc.m_rows.end(),
+                                [](const RowState& r) { return r.taken; }));
         ASSERT_FALSE(doc.CanMove(MOVE_PLACE) || doc.CanMove(MOVE_TAKE));
     }
 }

@@ -153,9 +153,9 @@ TEST_F(TurnRules, RefusedMovesChangeNothing)
         MoveKind kind;
         int row;
     } refused[] = {
-        {"place on a full row", MOVE_PLACE, 0}, {"place on a taken row", MOVE_PLACE, 1},
-        {"take a taken row", MOVE_TAKE, 1},     {"take an empty row", MOVE_TAKE, 2},
-        {"place below the table", MOVE_PLACE, 3}, {"take below the table", MOVE_TAKE, 4},
+        {"place on a full row", MOVE_PLACE, 0},    {"place on a taken row", MOVE_PLACE, 1},
+        {"take a taken row", MOVE_TAKE, 1},        {"take an empty row", MOVE_TAKE, 2},
+        {"place below the table", MOVE_PLACE, 3},  {"take below the table", MOVE_TAKE, 4},
         {"place above the table", MOVE_PLACE, -1}, {"take far away", MOVE_TAKE, INT_MAX},
     };
     for (const auto& move : refused) {

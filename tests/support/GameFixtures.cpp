@@ -84,8 +84,8 @@ void SetUndealt(CZintra_winDoc& doc, int undealt)
 
 GameSnapshot Snapshot(const CZintra_winDoc& doc)
 {
-    return {doc.m_numPlayers, doc.m_players,     doc.m_currentPlayer, doc.m_rows, doc.m_deck,
-            doc.UndealtCount(), doc.m_turnPhase, doc.m_gameOver};
+    return {doc.m_numPlayers, doc.m_players,      doc.m_currentPlayer, doc.m_rows,
+            doc.m_deck,       doc.UndealtCount(), doc.m_turnPhase,     doc.m_gameOver};
 }
 
 bool operator==(const PlayerState& left, const PlayerState& right)

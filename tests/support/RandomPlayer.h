@@ -11,8 +11,7 @@ class RandomPlayer {
 public:
     explicit RandomPlayer(std::uint64_t seed)
         : m_state(seed)
-    {
-    }
+    {}
 
     // Makes one legal step for the current player: a draw, a placement or a take, keeping the
     // turn phase and the game-over flag as the board does. Returns 1 when it ended the game,

@@ -1,0 +1,62 @@
+# The one entry point: `make test` installs what is missing, builds, checks and tests;
+# `make bench` measures. Everything else is a step of those.
+
+SHELL := /bin/bash
+BUILD_DIR ?= build
+ASAN_BUILD_DIR ?= build-asan
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS := -G Ninja -DZINTRA_WERROR=ON
+
+SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || find afx game tests bench -name '*.cpp' -o -name '*.h')
+
+# Halt on the first report of either sanitizer, with a stack to read.
+export ASAN_OPTIONS := halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1
+export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
+
+.PHONY: all deps build build-asan test test-normal test-asan format format-check tidy bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD_DIR)/build.ninja:
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+$(ASAN_BUILD_DIR)/build.ninja:
+	cmake -S . -B $(ASAN_BUILD_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug \
+	    -DZINTRA_SANITIZE=ON -DZINTRA_BUILD_BENCHMARKS=OFF
+
+build: deps $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+build-asan: deps $(ASAN_BUILD_DIR)/build.ninja
+	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
+
+test-normal: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+test-asan: build-asan
+	ctest --test-dir $(ASAN_BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# Formatting, then the normal build (which also builds the benchmarks so they never rot),
+# then the sanitizer build.
+test: deps format-check tidy test-normal test-asan
+
+format:
+	clang-format -i $(SOURCES)
+
+format-check: deps
+	clang-format --dry-run --Werror $(SOURCES)
+
+# The program's own code; tests and benchmarks lean on GoogleTest's macros, which tidy dislikes.
+tidy: build
+	run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) '^$(CURDIR)/(afx|game)/' 2>&1 \
+	    | grep -v -e '^[0-9]* warnings generated' -e '^Suppressed' -e '^Use -header-filter' \
+	    -e '^clang-tidy-[0-9]* ' -e '^Running clang-tidy'; exit $${PIPESTATUS[0]}
+
+bench: build
+	$(BUILD_DIR)/bench/game_bench
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR)
