@@ -49,8 +49,8 @@ int CZintra_winDoc::ApplyMove(MoveKind kind, int row)
         return 0;
     }
 
-    // The game ends with the round in which the last round began; the board keeps showing
-    // the final move, so nothing is reset and the turn does not pass.
+    // Once every player has taken a row in the last round the game is over. The board goes on
+    // showing the final position, so nothing is reset and the turn does not pass.
     if (IsLastRound() && EveryPlayerTookRow()) {
         return 1;
     }

@@ -1,7 +1,5 @@
 #include "afx/CDocument.h"
 #include "game/Zintra_winDoc.h"
-#include "tests/support/GameFixtures.h"
-#include "tests/support/Printers.h"
 
 #include <gtest/gtest.h>
 
@@ -57,32 +55,6 @@ TEST(Document, NewDocumentStepClearsContentsAndModifiedFlag)
 
     EXPECT_EQ(doc.OnNewDocument(), TRUE);
     EXPECT_EQ(doc.contentsDeleted, 1);
-    EXPECT_FALSE(doc.IsModified());
-}
-
-TEST(Document, KeepsItsTitle)
-{
-    CZintra_winDoc doc;
-    EXPECT_TRUE(doc.GetTitle().IsEmpty());
-    doc.SetTitle(CString("Zintra_win"));
-    EXPECT_EQ(doc.GetTitle(), CString(L"Zintra_win"));
-    doc.SetTitle(CString(""));
-    EXPECT_TRUE(doc.GetTitle().IsEmpty());
-}
-
-TEST(Document, SerializingAGameLeavesItUntouched)
-{
-    FixedSeed seed(11);
-    CZintra_winDoc doc;
-    doc.NewGame(3);
-    const GameSnapshot before = Snapshot(doc);
-
-    CArchive loading(CArchive::load);
-    doc.Serialize(loading);
-    CArchive storing(CArchive::store);
-    doc.Serialize(storing);
-
-    EXPECT_TRUE(Snapshot(doc) == before);
     EXPECT_FALSE(doc.IsModified());
 }
 

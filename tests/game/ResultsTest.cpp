@@ -70,13 +70,6 @@ TEST_P(Results, FindsTheBestScoreAndEveryoneWhoReachedIt)
     EXPECT_EQ(doc.PlayersWithScore(best), GetParam().winners);
 }
 
-TEST_P(Results, AskingTwiceGivesTheSameAnswer)
-{
-    const std::vector<int> first = doc.AllScores();
-    EXPECT_EQ(doc.AllScores(), first);
-    EXPECT_EQ(doc.PlayersWithScore(doc.MaxScore(first)), GetParam().winners);
-}
-
 INSTANTIATE_TEST_SUITE_P(Outcomes, Results, testing::ValuesIn(kResultsCases),
                          [](const testing::TestParamInfo<ResultsCase>& scenario) {
                              return std::string(scenario.param.name);

@@ -68,19 +68,6 @@ TEST_P(PlayerScoreTable, DoesNotDependOnWhichColourHoldsWhichCount)
     } while (std::next_permutation(player.colourCount.begin(), player.colourCount.end()));
 }
 
-TEST_P(PlayerScoreTable, ReadsWithoutChangingTheCollection)
-{
-    const ScoringCase& c = GetParam();
-    CZintra_winDoc doc;
-    doc.NewGame(2);
-    doc.m_players[0] = Collection(c);
-    const int first = doc.PlayerScore(0);
-    EXPECT_EQ(doc.PlayerScore(0), first);
-    EXPECT_EQ(doc.m_players[0].colourCount, c.colours);
-    EXPECT_EQ(doc.m_players[0].wildCount, c.wilds);
-    EXPECT_EQ(doc.m_players[0].bonusCount, c.bonuses);
-}
-
 INSTANTIATE_TEST_SUITE_P(Scenarios, PlayerScoreTable, testing::ValuesIn(kScoringCases),
                          [](const testing::TestParamInfo<ScoringCase>& scenario) {
                              return std::string(scenario.param.name);

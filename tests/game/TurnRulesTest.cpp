@@ -98,28 +98,6 @@ TEST_F(TurnRules, TakingARowCollectsEachOfItsCards)
     EXPECT_EQ(doc.m_currentPlayer, 1);
 }
 
-TEST_F(TurnRules, TakingASingleCardRowCollectsJustThatCard)
-{
-    StartGame(3);
-    LayRow(doc, 2, {B});
-    doc.ApplyMove(MOVE_TAKE, 2);
-    PlayerState expected;
-    expected.tookRow = true;
-    expected.colourCount[B] = 1;
-    EXPECT_TRUE(doc.m_players[0] == expected);
-}
-
-TEST_F(TurnRules, ATakenRowAcceptsNothingUntilTheRoundEnds)
-{
-    StartGame(3);
-    LayRow(doc, 0, {G});
-    LayRow(doc, 1, {R});
-    doc.ApplyMove(MOVE_TAKE, 0);
-    EXPECT_FALSE(doc.CanMoveOnRow(0, MOVE_TAKE));
-    EXPECT_FALSE(doc.CanMoveOnRow(0, MOVE_PLACE));
-    EXPECT_EQ(doc.m_rows[0].slots[0], G);
-}
-
 TEST_F(TurnRules, RowsOutsideTheTableAreRefused)
 {
     StartGame(3);
