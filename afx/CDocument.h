@@ -2,10 +2,13 @@
 // steps the framework runs when a new document starts.
 #pragma once
 
-#include "afx/CArchive.h"
 #include "afx/CObject.h"
 #include "afx/CString.h"
 #include "afx/WinTypes.h"
+
+// What Serialize would write to or read from. No document of this program is ever stored or
+// loaded, so no archive is ever made.
+class CArchive;
 
 class CDocument : public CObject {
     DECLARE_DYNAMIC(CDocument)

@@ -22,12 +22,10 @@ public:
     void AppendFormat(const wchar_t* format, ...);
 
     CString& operator+=(const CString& other);
-    friend CString operator+(CString left, const CString& right) { return left += right; }
     friend bool operator==(const CString&, const CString&) = default;
 
     int GetLength() const { return static_cast<int>(m_text.size()); }
     bool IsEmpty() const { return m_text.empty(); }
-    void Empty() { m_text.clear(); }
     const wchar_t* GetString() const { return m_text.c_str(); }
     // NOLINTNEXTLINE(google-explicit-constructor)
     operator const wchar_t*() const { return m_text.c_str(); }

@@ -18,7 +18,6 @@ public:
 
 // Installs `platform` (not owned) for the calls below; null removes it.
 void SetPlatform(Platform* platform);
-Platform* GetPlatform();
 
 } // namespace afx
 

@@ -4,7 +4,6 @@
 #include <cstdint>
 
 using BOOL = int;
-using UINT = std::uint32_t;
 using LONG = std::int32_t;
 
 inline constexpr BOOL FALSE = 0;

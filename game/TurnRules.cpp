@@ -51,12 +51,12 @@ int CZintra_winDoc::ApplyMove(MoveKind kind, int row)
 
     // Once every player has taken a row in the last round the game is over. The board goes on
     // showing the final position, so nothing is reset and the turn does not pass.
-    if (IsLastRound() && EveryPlayerTookRow()) {
+    const bool roundOver = EveryPlayerTookRow();
+    if (roundOver && IsLastRound()) {
         return 1;
     }
-
     m_currentPlayer = NextPlayer();
-    if (EveryPlayerTookRow()) {
+    if (roundOver) {
         StartNextRound();
     }
     return 0;

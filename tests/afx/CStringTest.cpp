@@ -65,7 +65,8 @@ TEST(CString, ConcatenationKeepsBothSides)
 {
     CString text("Row #");
     text += CString(L"1| ");
-    EXPECT_EQ(text + CString("  Taken  "), CString(L"Row #1|   Taken  "));
+    text += CString("  Taken  ");
+    EXPECT_EQ(text, CString(L"Row #1|   Taken  "));
 }
 
 } // namespace

@@ -99,11 +99,3 @@ bool operator==(const RowState& left, const RowState& right)
     return std::tie(left.full, left.taken, left.slots) ==
            std::tie(right.full, right.taken, right.slots);
 }
-
-bool operator==(const GameSnapshot& left, const GameSnapshot& right)
-{
-    return std::tie(left.numPlayers, left.players, left.currentPlayer, left.rows, left.deck,
-                    left.undealt, left.turnPhase, left.gameOver) ==
-           std::tie(right.numPlayers, right.players, right.currentPlayer, right.rows, right.deck,
-                    right.undealt, right.turnPhase, right.gameOver);
-}

@@ -31,6 +31,9 @@ void MarkTaken(CZintra_winDoc& doc, int player, int row);
 // Moves the top of the deck so that `undealt` cards remain.
 void SetUndealt(CZintra_winDoc& doc, int undealt);
 
+bool operator==(const PlayerState& left, const PlayerState& right);
+bool operator==(const RowState& left, const RowState& right);
+
 // Everything of the game state, for checking that an operation changed nothing.
 struct GameSnapshot {
     int numPlayers;
@@ -38,11 +41,10 @@ struct GameSnapshot {
     int currentPlayer;
     std::vector<RowState> rows;
     std::array<CardCode, DECK_SIZE> deck;
-    int undealt;
+    int undealt; // where m_deckTop stands, as a count
     TurnPhase turnPhase;
     bool gameOver;
+
+    bool operator==(const GameSnapshot&) const = default;
 };
 GameSnapshot Snapshot(const CZintra_winDoc& doc);
-bool operator==(const PlayerState& left, const PlayerState& right);
-bool operator==(const RowState& left, const RowState& right);
-bool operator==(const GameSnapshot& left, const GameSnapshot& right);
