@@ -1,6 +1,20 @@
 #include "afx/CDocument.h"
 
-IMPLEMENT_DYNAMIC(CDocument, CObject)
+#include "afx/CView.h"
+
+#include <algorithm>
+
+IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
+
+BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
+END_MESSAGE_MAP()
+
+CDocument::~CDocument()
+{
+    for (CView* view : m_viewList) {
+        view->m_pDocument = nullptr;
+    }
+}
 
 void CDocument::SetTitle(const CString& title)
 {
@@ -21,4 +35,25 @@ void CDocument::Serialize(CArchive& /*ar*/) {}
 void CDocument::SetModifiedFlag(BOOL modified)
 {
     m_bModified = modified;
+}
+
+void CDocument::AddView(CView* pView)
+{
+    if (pView->m_pDocument == this) {
+        return;
+    }
+    if (pView->m_pDocument != nullptr) {
+        pView->m_pDocument->RemoveView(pView);
+    }
+    m_viewList.push_back(pView);
+    pView->m_pDocument = this;
+}
+
+void CDocument::RemoveView(CView* pView)
+{
+    if (pView->m_pDocument != this) {
+        return;
+    }
+    std::erase(m_viewList, pView);
+    pView->m_pDocument = nullptr;
 }

@@ -2,20 +2,24 @@
 // steps the framework runs when a new document starts.
 #pragma once
 
-#include "afx/CObject.h"
+#include "afx/CCmdTarget.h"
 #include "afx/CString.h"
 #include "afx/WinTypes.h"
+
+#include <vector>
 
 // What Serialize would write to or read from. No document of this program is ever stored or
 // loaded, so no archive is ever made.
 class CArchive;
+class CView;
 
-class CDocument : public CObject {
+class CDocument : public CCmdTarget {
     DECLARE_DYNAMIC(CDocument)
 
 public:
     CDocument() = default;
-    ~CDocument() override = default;
+    // Views outliving their document are left without one.
+    ~CDocument() override;
 
     const CString& GetTitle() const { return m_strTitle; }
     virtual void SetTitle(const CString& title);
@@ -31,7 +35,16 @@ public:
     BOOL IsModified() const { return m_bModified; }
     virtual void SetModifiedFlag(BOOL modified = TRUE);
 
+    // Makes the document the one `pView` shows, taking it from any document it showed before.
+    void AddView(CView* pView);
+    // The view no longer shows this document.
+    void RemoveView(CView* pView);
+    const std::vector<CView*>& GetViews() const { return m_viewList; }
+
+    DECLARE_MESSAGE_MAP()
+
 private:
+    std::vector<CView*> m_viewList;
     CString m_strTitle;
     BOOL m_bModified = FALSE;
 };

@@ -11,6 +11,11 @@ void SetPlatform(Platform* platform)
     g_platform = platform;
 }
 
+Platform* GetPlatform()
+{
+    return g_platform;
+}
+
 } // namespace afx
 
 BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase)

@@ -71,6 +71,10 @@ public:
     TurnPhase m_turnPhase = PHASE_CHOOSE;
     bool m_gameOver = false;
 
+protected:
+    // Empty: the document handles no commands.
+    DECLARE_MESSAGE_MAP()
+
 private:
     bool EveryPlayerTookRow() const;
     void TakeRow(RowState& row);

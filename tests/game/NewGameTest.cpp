@@ -1,8 +1,8 @@
+#include "afx/headless/HeadlessPlatform.h"
 #include "game/ShuffleSeed.h"
 #include "game/Zintra_winDoc.h"
 #include "tests/support/GameFixtures.h"
 #include "tests/support/RandomPlayer.h"
-#include "tests/support/RecordingPlatform.h"
 
 #include <gtest/gtest.h>
 
@@ -118,13 +118,15 @@ TEST(NewGame, GamesSetUpInTheSameSecondGetTheSameDeck)
 
 TEST(NewGame, AsksEveryWindowToRepaint)
 {
-    RecordingPlatform platform;
+    HeadlessPlatform platform;
     CZintra_winDoc doc;
     doc.NewGame(3);
-    ASSERT_EQ(platform.invalidations.size(), 1U);
-    EXPECT_EQ(platform.invalidations[0].window, nullptr);
-    EXPECT_TRUE(platform.invalidations[0].wholeArea);
-    EXPECT_EQ(platform.invalidations[0].erase, TRUE);
+    ASSERT_EQ(platform.Log().size(), 1U);
+    const HeadlessPlatform::Event& event = platform.Log()[0];
+    EXPECT_EQ(event.kind, HeadlessPlatform::Event::Kind::Invalidate);
+    EXPECT_EQ(event.window, nullptr);
+    EXPECT_TRUE(event.wholeArea);
+    EXPECT_EQ(event.erase, TRUE);
 }
 
 TEST(LastRound, BeginsAtThreeCardsPerPlayerPlusOne)

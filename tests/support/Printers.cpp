@@ -15,3 +15,9 @@ void PrintTo(const CString& text, std::ostream* out)
     }
     *out << '"';
 }
+
+void PrintTo(const CDC::TextItem& item, std::ostream* out)
+{
+    *out << '(' << item.x << ", " << item.y << ") ";
+    PrintTo(item.text, out);
+}

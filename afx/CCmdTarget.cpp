@@ -1,0 +1,28 @@
+#include "afx/CCmdTarget.h"
+
+IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
+
+const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
+{
+    static const AFX_MSGMAP_ENTRY noEntries[] = {{0, 0, 0, nullptr}};
+    static const AFX_MSGMAP rootMap = {nullptr, &noEntries[0]};
+    return &rootMap;
+}
+
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
+
+const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT message, UINT code, UINT id) const
+{
+    for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr;
+         map = map->pfnGetBaseMap != nullptr ? map->pfnGetBaseMap() : nullptr) {
+        for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->nMessage != 0; ++entry) {
+            if (entry->nMessage == message && entry->nCode == code && entry->nID == id) {
+                return entry;
+            }
+        }
+    }
+    return nullptr;
+}

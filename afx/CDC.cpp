@@ -1,0 +1,7 @@
+#include "afx/CDC.h"
+
+BOOL CDC::TextOut(int x, int y, const CString& text)
+{
+    m_items.push_back({x, y, text});
+    return TRUE;
+}

@@ -1,0 +1,47 @@
+// A window: the object that receives a window's messages and hands them to its handlers
+// through its message map, or to the toolkit when no handler takes them.
+#pragma once
+
+#include "afx/CCmdTarget.h"
+#include "afx/WinTypes.h"
+
+class CWnd : public CCmdTarget {
+    DECLARE_DYNAMIC(CWnd)
+
+public:
+    CWnd() = default;
+    // Tells the platform that the window's object is gone.
+    ~CWnd() override;
+
+    // The platform window this object stands for; null until one is attached.
+    HWND m_hWnd = nullptr;
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    // Binds this object to the platform window `hWnd`; the platform calls it on creation.
+    void Attach(HWND hWnd) { m_hWnd = hWnd; }
+    // Unbinds the window and returns it; the object goes on without one.
+    HWND Detach();
+
+    // Delivers a message to this window at once and returns its result.
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // Asks for the whole client area to be repainted, its background erased first when
+    // `bErase` is set. A window not yet created has nothing to repaint.
+    void Invalidate(BOOL bErase = TRUE);
+
+    // Adjusts the creation parameters before the window is created; FALSE stops the creation.
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+
+protected:
+    // Routes a message to this window's handlers, or to DefWindowProc when none takes it.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Finds and calls the handler of a message; FALSE when the map has none.
+    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // The toolkit's own handling of a message.
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Inside a handler: the toolkit's own handling of the message being handled, as if the
+    // handler had not been there. Outside any handler it does nothing.
+    LRESULT Default();
+
+    DECLARE_MESSAGE_MAP()
+};

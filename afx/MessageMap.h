@@ -1,0 +1,81 @@
+// Message maps: static tables that bind a class's window messages and commands to its
+// handlers. A class's map names its base class's map; dispatch searches the most derived
+// map first and falls back along that chain, so a class handles only what it lists.
+#pragma once
+
+#include "afx/CPoint.h"
+#include "afx/WinTypes.h"
+
+class CCmdTarget;
+
+// Calls the handler of one entry on `target`, unpacking the message's parameters.
+using AFX_PMSG = LRESULT (*)(CCmdTarget& target, WPARAM wParam, LPARAM lParam);
+
+struct AFX_MSGMAP_ENTRY {
+    UINT nMessage; // WM_*; 0 ends the table
+    UINT nCode;    // notification code, for WM_COMMAND entries
+    UINT nID;      // command or control id, for WM_COMMAND entries
+    AFX_PMSG pfn;
+};
+
+struct AFX_MSGMAP {
+    const AFX_MSGMAP* (*pfnGetBaseMap)(); // null for the root of the chain
+    const AFX_MSGMAP_ENTRY* lpEntries;
+};
+
+namespace afx {
+
+// The adapters behind the ON_* macros. Each is instantiated for one class and one handler, so
+// a handler with the wrong signature fails to compile instead of being called wrongly. The
+// downcast is safe: a class's map is only ever searched for objects of that class.
+
+template <class T, void (T::*Handler)(UINT, CPoint)>
+LRESULT MouseHandler(CCmdTarget& target, WPARAM wParam, LPARAM lParam)
+{
+    auto& self = static_cast<T&>(target); // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+    (self.*Handler)(static_cast<UINT>(wParam), CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+    return 0;
+}
+
+template <class T, void (T::*Handler)()>
+LRESULT PlainHandler(CCmdTarget& target, WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    auto& self = static_cast<T&>(target); // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+    (self.*Handler)();
+    return 0;
+}
+
+} // namespace afx
+
+// In a class body, once: the class has a message map of its own.
+#define DECLARE_MESSAGE_MAP()                                                                      \
+protected:                                                                                         \
+    static const AFX_MSGMAP* GetThisMessageMap();                                                  \
+    const AFX_MSGMAP* GetMessageMap() const override;
+
+// clang-format off
+
+// In the class's source file: opens the map of theClass, which falls back to baseClass's.
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
+    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }              \
+    const AFX_MSGMAP* theClass::GetThisMessageMap()                                                \
+    {                                                                                              \
+        using ThisClass [[maybe_unused]] = theClass;                                               \
+        using TheBaseClass = baseClass;                                                            \
+        static const AFX_MSGMAP_ENTRY messageEntries[] = {
+
+#define END_MESSAGE_MAP()                                                                          \
+            {0, 0, 0, nullptr}};                                                                   \
+        static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &messageEntries[0]}; \
+        return &messageMap;                                                                        \
+    }
+
+// WM_LBUTTONUP to `void OnLButtonUp(UINT nFlags, CPoint point)`.
+#define ON_WM_LBUTTONUP()                                                                          \
+    {WM_LBUTTONUP, 0, 0, &afx::MouseHandler<ThisClass, &ThisClass::OnLButtonUp>},
+
+// WM_PAINT to `void OnPaint()`.
+#define ON_WM_PAINT()                                                                              \
+    {WM_PAINT, 0, 0, &afx::PlainHandler<ThisClass, &ThisClass::OnPaint>},
+
+// clang-format on
