@@ -51,12 +51,13 @@ format-check: deps
 
 # The program's own code; tests and benchmarks lean on GoogleTest's macros, which tidy dislikes.
 tidy: build
-	run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) '^$(CURDIR)/(afx|game)/' 2>&1 \
+	run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) '^$(CURDIR)/(afx|game|view)/' 2>&1 \
 	    | grep -v -e '^[0-9]* warnings generated' -e '^Suppressed' -e '^Use -header-filter' \
 	    -e '^clang-tidy-[0-9]* ' -e '^Running clang-tidy'; exit $${PIPESTATUS[0]}
 
 bench: build
 	$(BUILD_DIR)/bench/game_bench
+	$(BUILD_DIR)/bench/board_bench
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR)

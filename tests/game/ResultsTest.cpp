@@ -1,27 +1,11 @@
 #include "game/Zintra_winDoc.h"
+#include "tests/support/GameFixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
-
-// A collection worth exactly `score` points, built from the scoring rule's own cases:
-// "+2" cards for even points, a single colour card for one point, and for negative
-// scores down to -6 seven equal counts (all 1: -1, all 2: -3, all 3: -6) topped up with "+2"s.
-PlayerState CollectionWorth(int score)
-{
-    PlayerState player;
-    if (score >= 0) {
-        player.bonusCount = score / 2;
-        player.colourCount[0] = score % 2;
-    } else {
-        const int base = score % 2 != 0 ? (score >= -1 ? -1 : -3) : -6;
-        player.colourCount.fill(base == -1 ? 1 : base == -3 ? 2 : 3);
-        player.bonusCount = (score - base) / 2;
-    }
-    return player;
-}
 
 struct ResultsCase {
     const char* name;

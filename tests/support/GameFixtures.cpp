@@ -82,6 +82,20 @@ void SetUndealt(CZintra_winDoc& doc, int undealt)
     doc.m_deckTop = doc.m_deck.data() + (DECK_SIZE - undealt);
 }
 
+PlayerState CollectionWorth(int score)
+{
+    PlayerState player;
+    if (score >= 0) {
+        player.bonusCount = score / 2;
+        player.colourCount[0] = score % 2;
+    } else {
+        const int base = score % 2 != 0 ? (score >= -1 ? -1 : -3) : -6;
+        player.colourCount.fill(base == -1 ? 1 : base == -3 ? 2 : 3);
+        player.bonusCount = (score - base) / 2;
+    }
+    return player;
+}
+
 GameSnapshot Snapshot(const CZintra_winDoc& doc)
 {
     return {doc.m_numPlayers, doc.m_players,      doc.m_currentPlayer, doc.m_rows,

@@ -31,6 +31,11 @@ void MarkTaken(CZintra_winDoc& doc, int player, int row);
 // Moves the top of the deck so that `undealt` cards remain.
 void SetUndealt(CZintra_winDoc& doc, int undealt);
 
+// A collection worth exactly `score` points (from -6 up), built from the scoring rule's own
+// cases: "+2" cards for even points, a single colour card for one point, and for negative
+// scores seven equal counts (all 1: -1, all 2: -3, all 3: -6) topped up with "+2"s.
+PlayerState CollectionWorth(int score);
+
 bool operator==(const PlayerState& left, const PlayerState& right);
 bool operator==(const RowState& left, const RowState& right);
 

@@ -1,0 +1,21 @@
+#include "view/Zintra_winView.h"
+
+IMPLEMENT_DYNCREATE(CZintra_winView, CView)
+
+BEGIN_MESSAGE_MAP(CZintra_winView, CView)
+    ON_WM_LBUTTONUP()
+END_MESSAGE_MAP()
+
+CZintra_winView::CZintra_winView() = default;
+
+CZintra_winView::~CZintra_winView() = default;
+
+CZintra_winDoc* CZintra_winView::GetDocument() const
+{
+    return dynamic_cast<CZintra_winDoc*>(CView::GetDocument());
+}
+
+BOOL CZintra_winView::PreCreateWindow(CREATESTRUCT& cs)
+{
+    return CView::PreCreateWindow(cs);
+}

@@ -1,0 +1,37 @@
+// The board: draws the whole game as lines of text at fixed places, turns releases of the
+// left button into moves, and announces the final scores. It keeps no copy of the game; every
+// paint reads the document afresh.
+#pragma once
+
+#include "afx/CView.h"
+#include "game/Zintra_winDoc.h"
+
+class CZintra_winView : public CView {
+    DECLARE_DYNCREATE(CZintra_winView)
+
+public:
+    CZintra_winView();
+    ~CZintra_winView() override;
+
+    // The game this board shows; null when the view has no document, or one of another kind.
+    CZintra_winDoc* GetDocument() const;
+
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    // Draws the board; the first paint of the first last round this view sees announces it
+    // in a box before drawing.
+    void OnDraw(CDC* pDC) override;
+    // Shows every player's final score and the winners in one box, and returns once it is
+    // closed.
+    void ShowFinalResults();
+
+protected:
+    // A click on the board: draw on the deck, take or fill a row.
+    void OnLButtonUp(UINT nFlags, CPoint point);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Whether this view has announced a last round. Set before the box opens, since the box's
+    // loop may paint the view again, and never cleared: later games show only the banner.
+    bool m_lastRoundShown = false;
+};
