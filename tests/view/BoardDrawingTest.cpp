@@ -212,6 +212,17 @@ TEST_F(BoardTest, ANewGameRepaintsTheBoard)
     EXPECT_EQ(TextAt(200, 120), L"") << "the rows of the larger game are gone";
 }
 
+TEST_F(BoardTest, StaysInsideTheDeckAndTheLabelsWhateverTheState)
+{
+    StartGame(2);
+    doc.m_rows[0].slots = {42, -7, CARD_EMPTY}; // codes no card has
+    SetUndealt(doc, 0);
+    doc.m_turnPhase = PHASE_PLACE;
+    Paint();
+    EXPECT_EQ(TextAt(200, 40), L"Row #1|     "); // two slots, no labels
+    EXPECT_EQ(TextAt(50, 150), L"") << "no card is left to have been drawn";
+}
+
 TEST_F(BoardTest, PaintingChangesNothingInTheGame)
 {
     StartGame(3);
