@@ -4,6 +4,7 @@
 #include "afx/headless/HeadlessPlatform.h"
 #include "game/Zintra_winDoc.h"
 #include "tests/support/GameFixtures.h"
+#include "tests/support/HeadlessBoard.h"
 #include "view/Zintra_winView.h"
 
 #include <benchmark/benchmark.h>
@@ -48,11 +49,8 @@ BENCHMARK(BM_DrawBoard);
 // click) and the repaint it asks for. A finished game is replaced by a new one.
 void BM_ClickToRepaint(benchmark::State& state)
 {
-    HeadlessPlatform platform;
-    CZintra_winDoc doc;
-    CZintra_winView view;
-    platform.CreateWindow(view);
-    doc.AddView(&view);
+    HeadlessBoard board;
+    CZintra_winDoc& doc = board.doc;
     const FixedSeed fixed(11);
     doc.NewGame(5);
     for (auto _ : state) {
@@ -70,9 +68,9 @@ void BM_ClickToRepaint(benchmark::State& state)
             x = 225;
             y = 50 + 40 * row;
         }
-        platform.Click(view, x, y);
-        platform.PaintInvalidated();
-        platform.ClearLog();
+        board.platform.Click(board.view, x, y);
+        board.platform.PaintInvalidated();
+        board.platform.ClearLog();
     }
     state.SetItemsProcessed(state.iterations()); // clicks per second
 }

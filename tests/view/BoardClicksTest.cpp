@@ -30,11 +30,10 @@ constexpr int kNothing = -1;
 // start of a round the deck draws, and after a draw a row band receives the card.
 int TargetOf(int x, int y)
 {
-    HeadlessPlatform platform;
-    CZintra_winDoc doc;
-    CZintra_winView view;
-    platform.CreateWindow(view);
-    doc.AddView(&view);
+    HeadlessBoard board;
+    HeadlessPlatform& platform = board.platform;
+    CZintra_winDoc& doc = board.doc;
+    CZintra_winView& view = board.view;
     const FixedSeed seed(1);
     doc.NewGame(5);
 
@@ -333,15 +332,11 @@ TEST(ClicksWithoutGame, AreIgnoredEntirelyByAViewWithoutADocument)
 
 TEST(ClicksWithoutGame, BeforeTheFirstGameReadNothingOutsideTheEmptyArrays)
 {
-    HeadlessPlatform platform;
-    CZintra_winDoc doc;
-    CZintra_winView view;
-    platform.CreateWindow(view);
-    doc.AddView(&view);
-    platform.Click(view, 75, 110);
-    platform.Click(view, 225, 50);
-    EXPECT_EQ(platform.Trace(), (Trace{Box(L"You cannot draw."), kRepaint, kDefault, kDefault,
-                                       Box(L"You cannot take a row.")}));
+    HeadlessBoard board;
+    board.platform.Click(board.view, 75, 110);
+    board.platform.Click(board.view, 225, 50);
+    EXPECT_EQ(board.platform.Trace(), (Trace{Box(L"You cannot draw."), kRepaint, kDefault, kDefault,
+                                             Box(L"You cannot take a row.")}));
 }
 
 } // namespace

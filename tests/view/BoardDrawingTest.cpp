@@ -254,13 +254,9 @@ TEST(BoardWithoutGame, AViewWithoutADocumentDrawsNothing)
 
 TEST(BoardWithoutGame, ADocumentBeforeItsFirstGameShowsOnlyTheFixedTexts)
 {
-    HeadlessPlatform platform;
-    CZintra_winDoc doc;
-    CZintra_winView view;
-    platform.CreateWindow(view);
-    doc.AddView(&view);
-    platform.Paint(view);
-    EXPECT_EQ(PositionsOf(platform.LastDrawing(view)),
+    HeadlessBoard board;
+    board.platform.Paint(board.view);
+    EXPECT_EQ(PositionsOf(board.platform.LastDrawing(board.view)),
               (std::vector<Position>{{50, 100}, {400, 260}, {100, 600}}));
 }
 

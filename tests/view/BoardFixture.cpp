@@ -74,12 +74,6 @@ std::vector<CDC::TextItem> ExpectedBoard(const CZintra_winDoc& doc)
     return items;
 }
 
-BoardTest::BoardTest()
-{
-    platform.CreateWindow(view);
-    doc.AddView(&view);
-}
-
 void BoardTest::StartGame(int players, unsigned seed)
 {
     const FixedSeed fixed(seed);

@@ -1,4 +1,5 @@
 #include "tests/support/GameFixtures.h"
+#include "tests/support/HeadlessBoard.h"
 #include "tests/support/Printers.h"
 #include "tests/view/BoardFixture.h"
 
@@ -25,8 +26,6 @@ public:
     ClickedGame(int players, unsigned seed)
         : m_random(seed)
     {
-        m_platform.CreateWindow(m_view);
-        m_doc.AddView(&m_view);
         const FixedSeed fixed(seed);
         m_doc.NewGame(players);
     }
@@ -118,9 +117,10 @@ private:
     }
 
     std::mt19937 m_random;
-    HeadlessPlatform m_platform;
-    CZintra_winDoc m_doc;
-    CZintra_winView m_view;
+    HeadlessBoard m_board;
+    HeadlessPlatform& m_platform = m_board.platform;
+    CZintra_winDoc& m_doc = m_board.doc;
+    CZintra_winView& m_view = m_board.view;
 };
 
 TEST(ClickedGames, ReachTheResultsBoxForEveryPlayerCount)
