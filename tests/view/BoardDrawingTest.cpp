@@ -153,30 +153,6 @@ TEST_F(BoardTest, PlacesEveryItemForFivePlayers)
                                                            {100, 600}}));
 }
 
-TEST_F(BoardTest, DrawsTheBannerFirstAndTheDrawnCardLast)
-{
-    StartGame(4);
-    SetUndealt(doc, 13);
-    doc.m_turnPhase = PHASE_PLACE;
-    const std::vector<Position> positions = PositionsOf(Paint());
-    ASSERT_EQ(positions.size(), 13U);
-    EXPECT_EQ(positions.front(), Position(200, 0));
-    EXPECT_EQ(positions.back(), Position(50, 150));
-    EXPECT_EQ(Paint(), ExpectedBoard(doc));
-}
-
-TEST_F(BoardTest, DrawsTheWholeBoardAndNothingElse)
-{
-    StartGame(4);
-    LayRow(doc, 0, {0, CARD_BONUS});
-    LayRow(doc, 2, {2, CARD_WILD, 1});
-    MarkTaken(doc, 3, 2);
-    doc.m_players[3].colourCount = {0, 0, 1, 0, 0, 0, 0};
-    doc.m_players[3].wildCount = 1;
-    doc.m_currentPlayer = 1;
-    EXPECT_EQ(Paint(), ExpectedBoard(doc));
-}
-
 TEST_F(BoardTest, AFinishedGameKeepsBannerAndHandsButNoPromptOrDrawnCard)
 {
     StartGame(2);
@@ -221,16 +197,6 @@ TEST_F(BoardTest, StaysInsideTheDeckAndTheLabelsWhateverTheState)
     Paint();
     EXPECT_EQ(TextAt(200, 40), L"Row #1|     "); // two slots, no labels
     EXPECT_EQ(TextAt(50, 150), L"") << "no card is left to have been drawn";
-}
-
-TEST_F(BoardTest, PaintingChangesNothingInTheGame)
-{
-    StartGame(3);
-    LayRow(doc, 1, {0});
-    doc.m_turnPhase = PHASE_PLACE;
-    const GameSnapshot before = Snapshot(doc);
-    Paint();
-    EXPECT_EQ(Snapshot(doc), before);
 }
 
 TEST(BoardView, IsCreatedByItsRuntimeClass)
