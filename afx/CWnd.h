@@ -16,7 +16,6 @@ public:
     // The platform window this object stands for; null until one is attached.
     HWND m_hWnd = nullptr;
 
-    HWND GetSafeHwnd() const { return m_hWnd; }
     // Binds this object to the platform window `hWnd`; the platform calls it on creation.
     void Attach(HWND hWnd) { m_hWnd = hWnd; }
     // Unbinds the window and returns it; the object goes on without one.
