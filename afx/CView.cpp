@@ -17,11 +17,6 @@ CView::~CView()
     }
 }
 
-BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
-{
-    return CWnd::PreCreateWindow(cs);
-}
-
 void CView::OnPaint()
 {
     CDC dc;

@@ -18,8 +18,6 @@ public:
     // The document this view shows; null until a document adds the view.
     CDocument* GetDocument() const { return m_pDocument; }
 
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
-
 protected:
     // Draws the document, every time the view is painted.
     virtual void OnDraw(CDC* pDC) = 0;

@@ -41,26 +41,21 @@ struct POINT {
 
 // The creation parameters a window may adjust before it is created.
 struct CREATESTRUCT {
-    HWND hwndParent = nullptr;
     int x = 0;
     int y = 0;
     int cx = 0;
     int cy = 0;
     LONG style = 0;
 };
-using LPCREATESTRUCT = CREATESTRUCT*;
 
 // Window messages.
 inline constexpr UINT WM_CREATE = 0x0001;
 inline constexpr UINT WM_PAINT = 0x000F;
-inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_LBUTTONUP = 0x0202;
 
-// Message box types and the answers a box gives.
+// Message box types and the answer a box gives.
 inline constexpr UINT MB_OK = 0x00;
-inline constexpr UINT MB_ICONINFORMATION = 0x40;
 inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
 
 // A mouse message carries its point in lParam: x in the low 16 bits, y in the high 16, each a
 // signed value so that points left of or above the window survive.
