@@ -26,3 +26,13 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT message, UINT code, UI
     }
     return nullptr;
 }
+
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode)
+{
+    const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(WM_COMMAND, static_cast<UINT>(nCode), nID);
+    if (entry == nullptr) {
+        return FALSE;
+    }
+    entry->pfn(*this, MAKEWPARAM(static_cast<WORD>(nID), static_cast<WORD>(nCode)), 0);
+    return TRUE;
+}

@@ -16,6 +16,11 @@ public:
     // map or, failing that, in its bases' maps, most derived first; null when none has one.
     const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT message, UINT code, UINT id) const;
 
+    // Routes command `nID` with notification `nCode` to its handler. The base looks in this
+    // object's own map; frames and views pass it on along the command route first. TRUE when
+    // a handler took it.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode);
+
 protected:
     // The root map is empty and has no base.
     static const AFX_MSGMAP* GetThisMessageMap();

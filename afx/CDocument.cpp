@@ -1,5 +1,6 @@
 #include "afx/CDocument.h"
 
+#include "afx/CFrameWnd.h"
 #include "afx/CView.h"
 
 #include <algorithm>
@@ -19,6 +20,45 @@ CDocument::~CDocument()
 void CDocument::SetTitle(const CString& title)
 {
     m_strTitle = title;
+    UpdateFrameCounts();
+}
+
+void CDocument::SetPathName(const CString& pathName)
+{
+    m_strPathName = pathName;
+    const std::wstring_view path(pathName.GetString(), static_cast<size_t>(pathName.GetLength()));
+    const size_t slash = path.find_last_of(L'/');
+    SetTitle(CString(slash == std::wstring_view::npos ? path : path.substr(slash + 1)));
+}
+
+void CDocument::UpdateFrameCounts()
+{
+    for (CView* view : m_viewList) {
+        if (CFrameWnd* frame = view->GetParentFrame(); frame != nullptr) {
+            frame->OnUpdateFrameTitle(TRUE);
+        }
+    }
+}
+
+BOOL CDocument::OnOpenDocument(const wchar_t* /*lpszPathName*/)
+{
+    DeleteContents();
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CDocument::SaveModified()
+{
+    return TRUE;
+}
+
+void CDocument::UpdateAllViews(CView* pSender)
+{
+    for (CView* view : m_viewList) {
+        if (view != pSender) {
+            view->OnUpdate(pSender);
+        }
+    }
 }
 
 BOOL CDocument::OnNewDocument()

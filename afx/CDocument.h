@@ -22,11 +22,24 @@ public:
     ~CDocument() override;
 
     const CString& GetTitle() const { return m_strTitle; }
+    // Sets the title and, with it, the caption of every frame that shows the document.
     virtual void SetTitle(const CString& title);
+    const CString& GetPathName() const { return m_strPathName; }
+    // Remembers the file the document came from and takes its name as the title.
+    virtual void SetPathName(const CString& pathName);
 
     // The base new-document step: clears the contents and marks the document unmodified.
     // Derived documents call it first and give up when it returns FALSE.
     virtual BOOL OnNewDocument();
+    // The base open step: the document is replaced by the file's contents. Nothing of a
+    // document is ever stored in a file, so there is nothing to read: the contents are only
+    // dropped, which leaves a document that keeps no contents of the base's as it was.
+    virtual BOOL OnOpenDocument(const wchar_t* lpszPathName);
+    // Whether the document may be replaced or closed. Nothing of a document is ever stored, so
+    // there is nothing to lose and nothing to ask.
+    virtual BOOL SaveModified();
+    // Asks every view to show the document afresh.
+    void UpdateAllViews(CView* pSender);
     // Drops the document's data; the base has none.
     virtual void DeleteContents();
     // Writes the document to, or reads it from, the archive; the base stores nothing.
@@ -44,7 +57,10 @@ public:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void UpdateFrameCounts();
+
     std::vector<CView*> m_viewList;
     CString m_strTitle;
+    CString m_strPathName;
     BOOL m_bModified = FALSE;
 };

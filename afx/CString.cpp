@@ -1,5 +1,7 @@
 #include "afx/CString.h"
 
+#include "afx/Resources.h"
+
 #include <cstddef>
 #include <cwchar>
 
@@ -109,4 +111,11 @@ CString& CString::operator+=(const CString& other)
 {
     m_text += other.m_text;
     return *this;
+}
+
+BOOL CString::LoadString(unsigned int nID)
+{
+    const wchar_t* text = afx::FindString(nID);
+    m_text = text != nullptr ? text : L"";
+    return text != nullptr ? TRUE : FALSE;
 }

@@ -1,6 +1,8 @@
 // The framework's wide-character string: every text the program shows is one.
 #pragma once
 
+#include "afx/WinTypes.h"
+
 #include <cstdarg>
 #include <string>
 #include <string_view>
@@ -20,6 +22,10 @@ public:
     void Format(const wchar_t* format, ...);
     // Appends `format` filled in as by swprintf, leaving the current contents in front.
     void AppendFormat(const wchar_t* format, ...);
+
+    // Replaces the contents with string `nID` of the program's resources; FALSE, and empty
+    // contents, when there is no such string.
+    BOOL LoadString(unsigned int nID);
 
     CString& operator+=(const CString& other);
     friend bool operator==(const CString&, const CString&) = default;

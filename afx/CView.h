@@ -6,6 +6,7 @@
 
 class CDC;
 class CDocument;
+class CFrameWnd;
 
 class CView : public CWnd {
     DECLARE_DYNAMIC(CView)
@@ -17,6 +18,19 @@ public:
 
     // The document this view shows; null until a document adds the view.
     CDocument* GetDocument() const { return m_pDocument; }
+    // The frame the view lives in; null while it has none.
+    CFrameWnd* GetParentFrame() const;
+
+    // Creates the view's window in `pParent`'s client area.
+    BOOL Create(CWnd* pParent);
+
+    // The first showing of a new document; the base shows it afresh.
+    virtual void OnInitialUpdate();
+    // The document changed; the base repaints the whole view.
+    virtual void OnUpdate(CView* pSender);
+
+    // Commands go to the view's map, then to its document's.
+    BOOL OnCmdMsg(UINT nID, int nCode) override;
 
 protected:
     // Draws the document, every time the view is painted.

@@ -70,6 +70,54 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT& /*cs*/)
     return TRUE;
 }
 
+BOOL CWnd::CreateChild(CWnd* pParent, afx::ChildKind kind)
+{
+    afx::Platform* platform = afx::GetPlatform();
+    if (platform == nullptr || pParent == nullptr || pParent->m_hWnd == nullptr) {
+        return FALSE;
+    }
+    CREATESTRUCT cs;
+    cs.style = WS_CHILD | WS_VISIBLE;
+    if (PreCreateWindow(cs) == FALSE) {
+        return FALSE;
+    }
+    m_pParentWnd = pParent;
+    return platform->CreateChildWindow(*this, pParent->m_hWnd, kind) != nullptr ? TRUE : FALSE;
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    afx::Platform* platform = afx::GetPlatform();
+    if (platform == nullptr || m_hWnd == nullptr) {
+        return FALSE;
+    }
+    platform->DestroyWindow(m_hWnd);
+    m_hWnd = nullptr;
+    return TRUE;
+}
+
+BOOL CWnd::ShowWindow(int nCmdShow)
+{
+    return ::ShowWindow(m_hWnd, nCmdShow);
+}
+
+void CWnd::UpdateWindow()
+{
+    ::UpdateWindow(m_hWnd);
+}
+
+void CWnd::SetWindowText(const CString& text)
+{
+    if (afx::Platform* platform = afx::GetPlatform(); platform != nullptr && m_hWnd != nullptr) {
+        platform->SetWindowText(m_hWnd, text);
+    }
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM /*lParam*/)
+{
+    return OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
+}
+
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
@@ -81,6 +129,13 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
+    if (message == WM_COMMAND) {
+        if (OnCommand(wParam, lParam) == FALSE) {
+            return FALSE;
+        }
+        *pResult = 0;
+        return TRUE;
+    }
     const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(message, 0, 0);
     if (entry == nullptr) {
         return FALSE;

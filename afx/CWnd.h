@@ -3,7 +3,10 @@
 #pragma once
 
 #include "afx/CCmdTarget.h"
+#include "afx/Platform.h"
 #include "afx/WinTypes.h"
+
+class CString;
 
 class CWnd : public CCmdTarget {
     DECLARE_DYNAMIC(CWnd)
@@ -31,7 +34,22 @@ public:
     // Adjusts the creation parameters before the window is created; FALSE stops the creation.
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
 
+    // The window this one is a child of; null for top-level windows.
+    CWnd* GetParent() const { return m_pParentWnd; }
+
+    // Destroys the window, and its children with it; the objects go on without windows.
+    BOOL DestroyWindow();
+    BOOL ShowWindow(int nCmdShow);
+    void UpdateWindow();
+    void SetWindowText(const CString& text);
+
 protected:
+    // Creates the window as a child of `pParent`; FALSE when the platform cannot.
+    BOOL CreateChild(CWnd* pParent, afx::ChildKind kind);
+
+    // WM_COMMAND: routes the command through OnCmdMsg. TRUE when a handler took it.
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+
     // Routes a message to this window's handlers, or to DefWindowProc when none takes it.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Finds and calls the handler of a message; FALSE when the map has none.
@@ -43,4 +61,7 @@ protected:
     LRESULT Default();
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    CWnd* m_pParentWnd = nullptr;
 };

@@ -45,6 +45,40 @@ LRESULT PlainHandler(CCmdTarget& target, WPARAM /*wParam*/, LPARAM /*lParam*/)
     return 0;
 }
 
+template <class T, int (T::*Handler)(LPCREATESTRUCT)>
+LRESULT CreateHandler(CCmdTarget& target, WPARAM /*wParam*/, LPARAM lParam)
+{
+    auto& self = static_cast<T&>(target); // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): WM_CREATE carries its parameters' address
+    return (self.*Handler)(reinterpret_cast<LPCREATESTRUCT>(lParam));
+}
+
+template <class T, void (T::*Handler)(UINT, UINT)>
+LRESULT MenuSelectHandler(CCmdTarget& target, WPARAM wParam, LPARAM /*lParam*/)
+{
+    auto& self = static_cast<T&>(target); // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+    (self.*Handler)(LOWORD(wParam), HIWORD(wParam));
+    return 0;
+}
+
+// The class whose member a command handler is, so that a map can name a base class's handler
+// (&CWinApp::OnFileNew) as well as its own.
+template <class M>
+struct MemberOf;
+template <class C>
+struct MemberOf<void (C::*)()> {
+    using Class = C;
+};
+
+template <auto Handler>
+LRESULT CommandHandler(CCmdTarget& target, WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    using C = typename MemberOf<decltype(Handler)>::Class;
+    auto& self = static_cast<C&>(target); // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+    (self.*Handler)();
+    return 0;
+}
+
 } // namespace afx
 
 // In a class body, once: the class has a message map of its own.
@@ -77,5 +111,29 @@ protected:                                                                      
 // WM_PAINT to `void OnPaint()`.
 #define ON_WM_PAINT()                                                                              \
     {WM_PAINT, 0, 0, &afx::PlainHandler<ThisClass, &ThisClass::OnPaint>},
+
+// WM_CREATE to `int OnCreate(LPCREATESTRUCT lpCreateStruct)`: 0 goes on, -1 stops the creation.
+#define ON_WM_CREATE()                                                                             \
+    {WM_CREATE, 0, 0, &afx::CreateHandler<ThisClass, &ThisClass::OnCreate>},
+
+// WM_CLOSE to `void OnClose()`.
+#define ON_WM_CLOSE()                                                                              \
+    {WM_CLOSE, 0, 0, &afx::PlainHandler<ThisClass, &ThisClass::OnClose>},
+
+// WM_MENUSELECT to `void OnMenuSelect(UINT nItemID, UINT nFlags)`.
+#define ON_WM_MENUSELECT()                                                                         \
+    {WM_MENUSELECT, 0, 0, &afx::MenuSelectHandler<ThisClass, &ThisClass::OnMenuSelect>},
+
+// Any message to `void memberFxn()`, its parameters unused.
+#define ON_MESSAGE_VOID(message, memberFxn)                                                        \
+    {message, 0, 0, &afx::PlainHandler<ThisClass, &ThisClass::memberFxn>},
+
+// A menu item's or accelerator's command to `void memberFxn()`, given as &Class::Member.
+#define ON_COMMAND(id, memberFxn)                                                                  \
+    {WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), &afx::CommandHandler<memberFxn>},
+
+// A button's click to `void memberFxn()`, given as &Class::Member.
+#define ON_BN_CLICKED(id, memberFxn)                                                               \
+    {WM_COMMAND, BN_CLICKED, static_cast<UINT>(id), &afx::CommandHandler<memberFxn>},
 
 // clang-format on

@@ -25,3 +25,24 @@ BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase)
     }
     return g_platform->InvalidateRect(hWnd, lpRect, bErase);
 }
+
+BOOL ShowWindow(HWND hWnd, int nCmdShow)
+{
+    if (g_platform == nullptr || hWnd == nullptr) {
+        return FALSE;
+    }
+    return g_platform->ShowWindow(hWnd, nCmdShow);
+}
+
+BOOL UpdateWindow(HWND hWnd)
+{
+    if (g_platform == nullptr || hWnd == nullptr) {
+        return FALSE;
+    }
+    return g_platform->UpdateWindow(hWnd);
+}
+
+SHORT GetKeyState(int nVirtKey)
+{
+    return g_platform != nullptr ? g_platform->GetKeyState(nVirtKey) : SHORT{0};
+}

@@ -4,6 +4,10 @@
 #include <cstdint>
 
 using BOOL = int;
+using BYTE = std::uint8_t;
+using WORD = std::uint16_t;
+using DWORD = std::uint32_t;
+using SHORT = std::int16_t;
 using LONG = std::int32_t;
 using UINT = std::uint32_t;
 using WPARAM = std::uintptr_t;
@@ -39,23 +43,84 @@ struct POINT {
     LONG y;
 };
 
+// Where a window lets the toolkit choose its position or size.
+inline constexpr int CW_USEDEFAULT = static_cast<int>(0x80000000U);
+
 // The creation parameters a window may adjust before it is created.
 struct CREATESTRUCT {
-    int x = 0;
-    int y = 0;
-    int cx = 0;
-    int cy = 0;
-    LONG style = 0;
+    void* lpCreateParams = nullptr; // what the creator hands to WM_CREATE's handler
+    int x = CW_USEDEFAULT;
+    int y = CW_USEDEFAULT;
+    int cx = CW_USEDEFAULT;
+    int cy = CW_USEDEFAULT;
+    DWORD style = 0;
 };
+using LPCREATESTRUCT = CREATESTRUCT*;
 
 // Window messages.
 inline constexpr UINT WM_CREATE = 0x0001;
 inline constexpr UINT WM_PAINT = 0x000F;
+inline constexpr UINT WM_CLOSE = 0x0010;
+inline constexpr UINT WM_COMMAND = 0x0111;
+inline constexpr UINT WM_MENUSELECT = 0x011F;
 inline constexpr UINT WM_LBUTTONUP = 0x0202;
+// The framework's own: a frame brings its status bar up to date while the program is idle.
+inline constexpr UINT WM_IDLEUPDATECMDUI = 0x0363;
 
-// Message box types and the answer a box gives.
+// Notification codes of WM_COMMAND: a menu item or accelerator, and a clicked button.
+inline constexpr UINT CN_COMMAND = 0;
+inline constexpr UINT BN_CLICKED = 0;
+
+// WM_MENUSELECT's flags: what kind of item is highlighted, or that the menu has closed.
+inline constexpr UINT MF_POPUP = 0x0010;
+inline constexpr UINT MF_SEPARATOR = 0x0800;
+inline constexpr UINT MF_MENUCLOSED = 0xFFFF;
+
+// Message box types and the answers a box or dialog gives.
 inline constexpr UINT MB_OK = 0x00;
+inline constexpr UINT MB_ICONINFORMATION = 0x40;
 inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+
+// How ShowWindow shows a window.
+inline constexpr int SW_HIDE = 0;
+inline constexpr int SW_SHOW = 5;
+
+// Window styles.
+inline constexpr DWORD WS_POPUP = 0x80000000U;
+inline constexpr DWORD WS_CHILD = 0x40000000U;
+inline constexpr DWORD WS_VISIBLE = 0x10000000U;
+inline constexpr DWORD WS_CAPTION = 0x00C00000U;
+inline constexpr DWORD WS_SYSMENU = 0x00080000U;
+inline constexpr DWORD WS_GROUP = 0x00020000U;
+inline constexpr DWORD WS_TABSTOP = 0x00010000U;
+inline constexpr DWORD WS_OVERLAPPEDWINDOW = 0x00CF0000U;
+inline constexpr DWORD DS_MODALFRAME = 0x80U;
+inline constexpr DWORD DS_SETFONT = 0x40U;
+inline constexpr DWORD DS_FIXEDSYS = 0x08U;
+// A control bar docked at the bottom of its frame, with a border along its top.
+inline constexpr DWORD CBRS_BOTTOM = 0x8200U;
+// Button and static control styles.
+inline constexpr DWORD BS_DEFPUSHBUTTON = 0x1U;
+inline constexpr DWORD SS_NOPREFIX = 0x80U;
+
+// Virtual keys with a lock state.
+inline constexpr int VK_CAPITAL = 0x14;
+inline constexpr int VK_NUMLOCK = 0x90;
+inline constexpr int VK_SCROLL = 0x91;
+
+constexpr WORD LOWORD(std::uintptr_t value)
+{
+    return static_cast<WORD>(value & 0xFFFFU);
+}
+constexpr WORD HIWORD(std::uintptr_t value)
+{
+    return static_cast<WORD>((value >> 16U) & 0xFFFFU);
+}
+constexpr WPARAM MAKEWPARAM(WORD low, WORD high)
+{
+    return static_cast<WPARAM>(low) | static_cast<WPARAM>(high) << 16U;
+}
 
 // A mouse message carries its point in lParam: x in the low 16 bits, y in the high 16, each a
 // signed value so that points left of or above the window survive.

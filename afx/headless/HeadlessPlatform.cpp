@@ -6,12 +6,24 @@
 #include <utility>
 
 struct HeadlessPlatform::Window : WindowHandle {
-    explicit Window(CWnd& owner)
+    Window(CWnd& owner, HWND parentWindow)
         : wnd(&owner)
+        , parent(parentWindow)
     {}
     CWnd* wnd;
+    HWND parent;
     bool invalid = true; // a new window has never been painted
+    bool visible = false;
+    bool frame = false;
+    CString text;
     std::vector<CDC::TextItem> drawing;
+    const afx::MenuResource* menu = nullptr;
+    const afx::AcceleratorTableResource* accelerators = nullptr;
+    std::vector<CString> paneTexts;
+    std::vector<CString> paneSizingTexts;
+    const afx::DialogResource* dialogTemplate = nullptr;
+    std::vector<int> checked;
+    std::optional<int> dialogResult;
 };
 
 HeadlessPlatform::HeadlessPlatform()
@@ -27,11 +39,16 @@ HeadlessPlatform::~HeadlessPlatform()
     afx::SetPlatform(nullptr);
 }
 
+HeadlessPlatform::Window& HeadlessPlatform::Add(CWnd& wnd, HWND parent)
+{
+    m_windows.push_back(std::make_unique<Window>(wnd, parent));
+    wnd.Attach(m_windows.back().get());
+    return *m_windows.back();
+}
+
 HWND HeadlessPlatform::CreateWindow(CWnd& wnd)
 {
-    m_windows.push_back(std::make_unique<Window>(wnd));
-    wnd.Attach(m_windows.back().get());
-    return m_windows.back().get();
+    return &Add(wnd, nullptr);
 }
 
 void HeadlessPlatform::Click(CWnd& wnd, int x, int y, UINT flags)
@@ -103,6 +120,13 @@ std::vector<std::wstring> HeadlessPlatform::Trace() const
             lines.emplace_back(line.GetString());
             break;
         }
+        case Event::Kind::Dialog: {
+            CString line;
+            line.Format(L"dialog %u: ", event.type);
+            line += event.text;
+            lines.emplace_back(line.GetString());
+            break;
+        }
         }
     }
     return lines;
@@ -154,13 +178,35 @@ void HeadlessPlatform::EndPaint(HWND window, const CDC& dc)
 
 void HeadlessPlatform::DestroyWindow(HWND window)
 {
-    std::erase_if(m_windows, [window](const auto& record) { return record.get() == window; });
+    // Children go with their window; their objects live on without one.
+    for (const auto& record : m_windows) {
+        if (record.get() != window && IsWithin(*record, window)) {
+            record->wnd->Detach();
+        }
+    }
+    std::erase_if(m_windows, [this, window](const auto& record) {
+        return record.get() == window || IsWithin(*record, window);
+    });
 }
 
-int HeadlessPlatform::MessageBox(const CString& text, UINT type, UINT helpContext)
+bool HeadlessPlatform::IsWithin(const Window& window, HWND ancestor) const
+{
+    for (HWND parent = window.parent; parent != nullptr;) {
+        if (parent == ancestor) {
+            return true;
+        }
+        const Window* record = Find(parent);
+        parent = record != nullptr ? record->parent : nullptr;
+    }
+    return false;
+}
+
+int HeadlessPlatform::MessageBox(const CString& text, const CString& caption, UINT type,
+                                 UINT helpContext)
 {
     Event event(Event::Kind::MessageBox);
     event.text = text;
+    event.caption = caption;
     event.type = type;
     event.helpContext = helpContext;
     m_log.push_back(event);
@@ -183,4 +229,252 @@ HeadlessPlatform::Window* HeadlessPlatform::Find(const CWnd& wnd) const
     const auto found = std::find_if(m_windows.begin(), m_windows.end(),
                                     [&wnd](const auto& record) { return record->wnd == &wnd; });
     return found != m_windows.end() ? found->get() : nullptr;
+}
+
+HWND HeadlessPlatform::FindWindow(const CWnd& wnd) const
+{
+    return Find(wnd);
+}
+
+bool HeadlessPlatform::IsVisible(const CWnd& wnd) const
+{
+    const Window* window = Find(wnd);
+    return window != nullptr && window->visible;
+}
+
+CString HeadlessPlatform::WindowText(const CWnd& wnd) const
+{
+    const Window* window = Find(wnd);
+    return window != nullptr ? window->text : CString();
+}
+
+const afx::MenuResource* HeadlessPlatform::MenuOf(const CWnd& frame) const
+{
+    const Window* window = Find(frame);
+    return window != nullptr ? window->menu : nullptr;
+}
+
+const afx::AcceleratorTableResource* HeadlessPlatform::AcceleratorsOf(const CWnd& frame) const
+{
+    const Window* window = Find(frame);
+    return window != nullptr ? window->accelerators : nullptr;
+}
+
+std::vector<CString> HeadlessPlatform::PaneTexts(const CWnd& bar) const
+{
+    const Window* window = Find(bar);
+    return window != nullptr ? window->paneTexts : std::vector<CString>{};
+}
+
+std::vector<CString> HeadlessPlatform::PaneSizingTexts(const CWnd& bar) const
+{
+    const Window* window = Find(bar);
+    return window != nullptr ? window->paneSizingTexts : std::vector<CString>{};
+}
+
+void HeadlessPlatform::Command(CWnd& frame, UINT id)
+{
+    frame.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0);
+}
+
+void HeadlessPlatform::MenuSelect(CWnd& frame, UINT id, UINT flags)
+{
+    frame.SendMessage(WM_MENUSELECT, MAKEWPARAM(static_cast<WORD>(id), static_cast<WORD>(flags)),
+                      0);
+}
+
+void HeadlessPlatform::CloseBox(CWnd& wnd)
+{
+    wnd.SendMessage(WM_CLOSE);
+}
+
+void HeadlessPlatform::Idle()
+{
+    std::vector<CWnd*> frames;
+    for (const auto& window : m_windows) {
+        if (window->frame) {
+            frames.push_back(window->wnd);
+        }
+    }
+    for (CWnd* frame : frames) {
+        if (Find(*frame) != nullptr) {
+            frame->SendMessage(WM_IDLEUPDATECMDUI);
+        }
+    }
+    PaintInvalidated();
+}
+
+void HeadlessPlatform::ClickDialogButton(CWnd& dialog, int id)
+{
+    Window* window = Find(dialog);
+    if (window == nullptr || window->dialogTemplate == nullptr) {
+        return;
+    }
+    for (const afx::DialogItemResource& item : window->dialogTemplate->items) {
+        if (item.id == id && item.kind == afx::ControlKind::AutoRadioButton) {
+            window->checked = {id};
+        }
+    }
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED), 1);
+}
+
+void HeadlessPlatform::PressEnter(CWnd& dialog)
+{
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
+}
+
+void HeadlessPlatform::PressEscape(CWnd& dialog)
+{
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
+}
+
+std::vector<int> HeadlessPlatform::CheckedButtons(const CWnd& dialog) const
+{
+    const Window* window = Find(dialog);
+    return window != nullptr ? window->checked : std::vector<int>{};
+}
+
+HWND HeadlessPlatform::CreateFrameWindow(CWnd& frame, const afx::FrameWindowSpec& spec)
+{
+    if (frameCreationFails) {
+        return nullptr;
+    }
+    Window& window = Add(frame, nullptr);
+    window.frame = true;
+    window.menu = spec.menu;
+    window.accelerators = spec.accelerators;
+    return &window;
+}
+
+HWND HeadlessPlatform::CreateChildWindow(CWnd& child, HWND parent, afx::ChildKind kind)
+{
+    if (Find(parent) == nullptr || (kind == afx::ChildKind::StatusBar && statusBarCreationFails)) {
+        return nullptr;
+    }
+    Window& window = Add(child, parent);
+    window.visible = true;
+    return &window;
+}
+
+void HeadlessPlatform::SetWindowText(HWND window, const CString& text)
+{
+    if (Window* record = Find(window); record != nullptr) {
+        record->text = text;
+    }
+}
+
+BOOL HeadlessPlatform::ShowWindow(HWND window, int nCmdShow)
+{
+    Window* record = Find(window);
+    if (record == nullptr) {
+        return FALSE;
+    }
+    const BOOL wasVisible = record->visible ? TRUE : FALSE;
+    record->visible = nCmdShow != SW_HIDE;
+    return wasVisible;
+}
+
+BOOL HeadlessPlatform::UpdateWindow(HWND window)
+{
+    if (Find(window) == nullptr) {
+        return FALSE;
+    }
+    std::vector<CWnd*> invalid;
+    for (const auto& record : m_windows) {
+        if (record->invalid && (record.get() == window || IsWithin(*record, window))) {
+            invalid.push_back(record->wnd);
+        }
+    }
+    for (CWnd* wnd : invalid) {
+        if (Find(*wnd) != nullptr) {
+            Paint(*wnd);
+        }
+    }
+    return TRUE;
+}
+
+BOOL HeadlessPlatform::SetStatusBarPanes(HWND bar, std::span<const CString> sizingTexts)
+{
+    Window* record = Find(bar);
+    if (record == nullptr) {
+        return FALSE;
+    }
+    record->paneSizingTexts.assign(sizingTexts.begin(), sizingTexts.end());
+    record->paneTexts.assign(sizingTexts.size(), CString());
+    return TRUE;
+}
+
+void HeadlessPlatform::SetPaneText(HWND bar, int pane, const CString& text)
+{
+    if (Window* record = Find(bar);
+        record != nullptr && pane >= 0 && static_cast<size_t>(pane) < record->paneTexts.size()) {
+        record->paneTexts[static_cast<size_t>(pane)] = text;
+    }
+}
+
+int HeadlessPlatform::RunModalDialog(CWnd& dialog, const afx::DialogResource& tmpl, HWND parent)
+{
+    if (dialogCreationFails) {
+        return -1;
+    }
+    Event event(Event::Kind::Dialog);
+    event.window = parent;
+    event.text = tmpl.caption;
+    event.type = tmpl.id;
+    m_log.push_back(event);
+
+    Window& window = Add(dialog, parent);
+    window.dialogTemplate = &tmpl;
+    window.visible = true;
+    window.text = tmpl.caption;
+    if (whileDialogOpen) {
+        whileDialogOpen(dialog, tmpl);
+    }
+    if (Window* open = Find(dialog); open != nullptr && !open->dialogResult) {
+        PressEnter(dialog);
+    }
+    const Window* ended = Find(dialog);
+    const int result = ended != nullptr && ended->dialogResult ? *ended->dialogResult : -1;
+    m_dialogResults.push_back(result);
+    if (ended != nullptr) {
+        DestroyWindow(dialog.m_hWnd);
+        dialog.Detach();
+    }
+    return result;
+}
+
+void HeadlessPlatform::EndDialog(HWND dialog, int result)
+{
+    if (Window* record = Find(dialog); record != nullptr && !record->dialogResult) {
+        record->dialogResult = result;
+    }
+}
+
+int HeadlessPlatform::RunMessageLoop()
+{
+    if (whileLoopRuns) {
+        whileLoopRuns();
+    }
+    return m_quitCode.value_or(0);
+}
+
+void HeadlessPlatform::PostQuitMessage(int exitCode)
+{
+    m_quitCode = exitCode;
+}
+
+SHORT HeadlessPlatform::GetKeyState(int virtualKey)
+{
+    const auto found = m_lockKeys.find(virtualKey);
+    return found != m_lockKeys.end() && found->second ? SHORT{1} : SHORT{0};
+}
+
+BOOL HeadlessPlatform::PromptForFileToOpen(HWND /*owner*/, CString& path)
+{
+    ++openDialogsShown;
+    if (!fileToOpen) {
+        return FALSE;
+    }
+    path = *fileToOpen;
+    return TRUE;
 }

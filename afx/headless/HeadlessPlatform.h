@@ -8,9 +8,12 @@
 #include "afx/CDC.h"
 #include "afx/CString.h"
 #include "afx/Platform.h"
+#include "afx/Resources.h"
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,7 +22,7 @@ class CWnd;
 class HeadlessPlatform : public afx::Platform {
 public:
     struct Event {
-        enum class Kind { Invalidate, Default, Paint, MessageBox };
+        enum class Kind { Invalidate, Default, Paint, MessageBox, Dialog };
         explicit Event(Kind eventKind)
             : kind(eventKind)
         {}
@@ -29,8 +32,9 @@ public:
         UINT message = 0;                   // Default: the message passed on
         BOOL erase = FALSE;                 // Invalidate
         bool wholeArea = true;              // Invalidate: no rectangle given
-        CString text;                       // MessageBox
-        UINT type = 0;                      // MessageBox
+        CString text;                       // MessageBox; Dialog: its caption
+        CString caption;                    // MessageBox
+        UINT type = 0;                      // MessageBox; Dialog: its template's id
         UINT helpContext = 0;               // MessageBox
         std::vector<CDC::TextItem> drawing; // Paint: what the window drew
     };
@@ -72,17 +76,89 @@ public:
     // The button that closes every box.
     int boxAnswer = IDOK;
 
+    // Frames, child windows and what they show.
+    HWND FindWindow(const CWnd& wnd) const;
+    bool IsVisible(const CWnd& wnd) const;
+    CString WindowText(const CWnd& wnd) const;
+    // The menu and accelerators a frame was built with; null for other windows.
+    const afx::MenuResource* MenuOf(const CWnd& frame) const;
+    const afx::AcceleratorTableResource* AcceleratorsOf(const CWnd& frame) const;
+    // A status bar's panes: the text each shows, and the text each was sized for.
+    std::vector<CString> PaneTexts(const CWnd& bar) const;
+    std::vector<CString> PaneSizingTexts(const CWnd& bar) const;
+    // The number of windows alive.
+    int WindowCount() const { return static_cast<int>(m_windows.size()); }
+
+    // The user picks menu item or accelerator `id` in `frame`.
+    void Command(CWnd& frame, UINT id);
+    // The user highlights menu item `id` (or, with MF_POPUP or MF_SEPARATOR, no item), or
+    // closes the menus (MF_MENUCLOSED).
+    void MenuSelect(CWnd& frame, UINT id, UINT flags = 0);
+    // The user presses the close box of `wnd`.
+    void CloseBox(CWnd& wnd);
+    // The program goes idle: frames bring their status bars up to date and invalidated
+    // windows are painted.
+    void Idle();
+
+    // The keyboard's lock keys (VK_CAPITAL, VK_NUMLOCK, VK_SCROLL); all off at first.
+    void SetLockKey(int virtualKey, bool on) { m_lockKeys[virtualKey] = on; }
+
+    // Dialogs. While one runs, `whileDialogOpen` acts as the user; when it returns without
+    // ending the dialog, Enter ends it. The calls below act on the open dialog.
+    std::function<void(CWnd& dialog, const afx::DialogResource& tmpl)> whileDialogOpen;
+    // A click on button `id`: an automatic radio button is checked (its group's others
+    // unchecked) before the dialog hears of the click.
+    void ClickDialogButton(CWnd& dialog, int id);
+    void PressEnter(CWnd& dialog);
+    void PressEscape(CWnd& dialog);
+    // The radio buttons of the open dialog that are checked.
+    std::vector<int> CheckedButtons(const CWnd& dialog) const;
+    // The results the dialogs that ran ended with, oldest first.
+    const std::vector<int>& DialogResults() const { return m_dialogResults; }
+    // Whether windows of the given kind can be made; tests turn them off to see failures.
+    bool frameCreationFails = false;
+    bool statusBarCreationFails = false;
+    bool dialogCreationFails = false;
+
+    // The message loop: runs `whileLoopRuns` as the user, then returns the code given to
+    // PostQuitMessage (0 if none was).
+    std::function<void()> whileLoopRuns;
+    std::optional<int> QuitCode() const { return m_quitCode; }
+    // The file the open dialog answers with; none: the user cancels it.
+    std::optional<CString> fileToOpen;
+    // How many times the open dialog was shown.
+    int openDialogsShown = 0;
+
     BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase) override;
     LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     void EndPaint(HWND window, const CDC& dc) override;
     void DestroyWindow(HWND window) override;
-    int MessageBox(const CString& text, UINT type, UINT helpContext) override;
+    int MessageBox(const CString& text, const CString& caption, UINT type,
+                   UINT helpContext) override;
+    HWND CreateFrameWindow(CWnd& frame, const afx::FrameWindowSpec& spec) override;
+    HWND CreateChildWindow(CWnd& child, HWND parent, afx::ChildKind kind) override;
+    void SetWindowText(HWND window, const CString& text) override;
+    BOOL ShowWindow(HWND window, int nCmdShow) override;
+    BOOL UpdateWindow(HWND window) override;
+    BOOL SetStatusBarPanes(HWND bar, std::span<const CString> sizingTexts) override;
+    void SetPaneText(HWND bar, int pane, const CString& text) override;
+    int RunModalDialog(CWnd& dialog, const afx::DialogResource& tmpl, HWND parent) override;
+    void EndDialog(HWND dialog, int result) override;
+    int RunMessageLoop() override;
+    void PostQuitMessage(int exitCode) override;
+    SHORT GetKeyState(int virtualKey) override;
+    BOOL PromptForFileToOpen(HWND owner, CString& path) override;
 
 private:
     struct Window;
     Window* Find(HWND window) const;
     Window* Find(const CWnd& wnd) const;
+    Window& Add(CWnd& wnd, HWND parent);
+    bool IsWithin(const Window& window, HWND ancestor) const;
 
     std::vector<std::unique_ptr<Window>> m_windows;
     std::vector<Event> m_log;
+    std::map<int, bool> m_lockKeys;
+    std::vector<int> m_dialogResults;
+    std::optional<int> m_quitCode;
 };
