@@ -19,6 +19,8 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_MESSAGE_VOID(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
+CFrameWnd::CFrameWnd() = default;
+
 CFrameWnd::~CFrameWnd()
 {
     // The view's window goes before its frame's.

@@ -29,7 +29,7 @@ class CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)
 
 public:
-    CFrameWnd() = default;
+    CFrameWnd();
     ~CFrameWnd() override;
 
     // Creates the frame from resource `nIDResource` (its title string, menu, accelerators and

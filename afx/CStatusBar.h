@@ -2,6 +2,7 @@
 // show their key's name while that lock key is on.
 #pragma once
 
+#include "afx/AfxRes.h"
 #include "afx/CString.h"
 #include "afx/CWnd.h"
 
@@ -18,7 +19,7 @@ public:
 
     // Creates the bar in `pParentWnd`, which keeps it up to date from then on.
     BOOL Create(CFrameWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM,
-                UINT nID = 0xE801 /* AFX_IDW_STATUS_BAR */);
+                UINT nID = AFX_IDW_STATUS_BAR);
     // One pane per id, left to right: ID_SEPARATOR is the message pane, any other id is a
     // pane sized for that id's string. FALSE when the bar has no window.
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);

@@ -159,6 +159,7 @@ int afx::RunProgram(int argc, char* argv[], const ResourceBundle& resources)
         return 1;
     }
     app->SetCommandLine(std::vector<std::string>(argv, argv + argc));
+    app->SetQuitCode(std::nullopt);
     if (app->m_pszAppName.IsEmpty()) {
         app->m_pszAppName.LoadString(AFX_IDS_APP_TITLE);
     }

@@ -49,7 +49,7 @@ public:
     const std::vector<std::string>& GetCommandLine() const { return m_arguments; }
     // The exit code given to AfxPostQuitMessage, if any was.
     std::optional<int> GetQuitCode() const { return m_quitCode; }
-    void SetQuitCode(int code) { m_quitCode = code; }
+    void SetQuitCode(std::optional<int> code) { m_quitCode = code; }
 
     CSingleDocTemplate* GetDocTemplate() const { return m_pDocTemplate.get(); }
 

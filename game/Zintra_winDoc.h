@@ -19,6 +19,11 @@ public:
     // Nothing of a game is ever stored or loaded.
     void Serialize(CArchive& ar) override;
 
+    // The new-document step, run for the first game and on every File > New: asks for the
+    // number of players and starts a game for them. It belongs with the program's dialogs and
+    // is defined among them (app/DocumentNewGame.cpp).
+    BOOL OnNewDocument() override;
+
     // --- Set-up -------------------------------------------------------------------------
 
     // Replaces every trace of the previous game with a fresh one for `count` players, clamped

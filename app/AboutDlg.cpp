@@ -1,0 +1,12 @@
+#include "app/AboutDlg.h"
+
+#include "res/Resource.h"
+
+BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
+END_MESSAGE_MAP()
+
+CAboutDlg::CAboutDlg()
+    : CDialog(IDD_ABOUTBOX, nullptr)
+{}
+
+CAboutDlg::~CAboutDlg() = default;

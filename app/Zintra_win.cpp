@@ -1,0 +1,90 @@
+#include "app/Zintra_win.h"
+
+#include "afx/AfxMessageBox.h"
+#include "afx/AfxRes.h"
+#include "afx/CDocTemplate.h"
+#include "afx/CWnd.h"
+#include "app/AboutDlg.h"
+#include "app/CommandLine.h"
+#include "app/MainFrm.h"
+#include "game/ShuffleSeed.h"
+#include "game/Zintra_winDoc.h"
+#include "res/Resource.h"
+#include "view/Zintra_winView.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+BEGIN_MESSAGE_MAP(CZintra_winApp, CWinApp)
+    ON_COMMAND(ID_APP_ABOUT, &CZintra_winApp::OnAppAbout)
+    ON_COMMAND(ID_FILE_NEW, &CWinApp::OnFileNew)
+    ON_COMMAND(ID_HELP_RULES, &CZintra_winApp::OnHelpRules)
+    ON_COMMAND(ID_FILE_OPEN, &CWinApp::OnFileOpen)
+END_MESSAGE_MAP()
+
+namespace {
+
+// The name the program was started by, without its directory.
+std::string CommandName()
+{
+    const std::vector<std::string>& arguments = AfxGetApp()->GetCommandLine();
+    const std::string path = arguments.empty() ? std::string("zintra_win") : arguments.front();
+    return path.substr(path.find_last_of('/') + 1);
+}
+
+} // namespace
+
+// The one program object. Its name comes from the string table when the program starts.
+CZintra_winApp theApp;
+
+CZintra_winApp::CZintra_winApp()
+    : CWinApp(nullptr)
+{}
+
+CZintra_winApp::~CZintra_winApp() = default;
+
+BOOL CZintra_winApp::InitInstance()
+{
+    CWinApp::InitInstance();
+
+    SetRegistryKey(L"Local AppWizard-Generated Applications");
+    LoadStdProfileSettings(0); // no recent-file list
+
+    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CZintra_winDoc),
+                                          RUNTIME_CLASS(CMainFrame),
+                                          RUNTIME_CLASS(CZintra_winView)));
+
+    CZintra_winCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    // Help, the version and errors are answered before any window opens.
+    if (cmdInfo.m_request != CZintra_winCommandLineInfo::Request::Play) {
+        AfxPostQuitMessage(cmdInfo.Answer(CommandName(), std::cout, std::cerr));
+        return FALSE;
+    }
+    SetFixedShuffleSeed(cmdInfo.m_seed);
+
+    // Makes the document, the frame and the board, and asks for the first game's players
+    // while the main window is still hidden.
+    if (ProcessShellCommand(cmdInfo) == FALSE) {
+        return FALSE;
+    }
+
+    m_pMainWnd->ShowWindow(SW_SHOW);
+    m_pMainWnd->UpdateWindow();
+    return TRUE;
+}
+
+void CZintra_winApp::OnAppAbout()
+{
+    CAboutDlg aboutDlg;
+    aboutDlg.DoModal();
+}
+
+void CZintra_winApp::OnHelpRules()
+{
+    // Loaded afresh each time and released when the box closes.
+    CString strRules;
+    strRules.LoadString(IDS_RULES);
+    AfxMessageBox(strRules, MB_OK | MB_ICONINFORMATION, 0);
+}

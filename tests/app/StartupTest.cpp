@@ -1,0 +1,147 @@
+// Starting the program: the players are asked for before the main window shows, the command
+// line is answered before any window opens, and a start-up that cannot make its windows ends.
+#include "afx/CDocTemplate.h"
+#include "afx/CWinApp.h"
+#include "res/Resource.h"
+#include "tests/app/ProgramFixture.h"
+#include "tests/support/GameFixtures.h"
+
+#include <gmock/gmock.h>
+
+using testing::ElementsAre;
+using testing::HasSubstr;
+using testing::IsEmpty;
+
+namespace {
+
+TEST_F(ProgramTest, AsksForThePlayersBeforeTheMainWindowShowsThenShowsTheBoard)
+{
+    bool frameHiddenDuringDialog = false;
+    platform.whileDialogOpen = [&](CWnd& dialog, const afx::DialogResource& tmpl) {
+        dialogsShown.push_back(tmpl.id);
+        const CFrameWnd* frame = AfxGetApp()->GetDocTemplate()->GetFrame();
+        frameHiddenDuringDialog = frame != nullptr && platform.FindWindow(*frame) != nullptr &&
+                                  !platform.IsVisible(*frame);
+        platform.ClickDialogButton(dialog, IDC_PLAYERS_3);
+        platform.PressEnter(dialog);
+    };
+    bool ran = false;
+    const int exitCode = Run({}, [&] {
+        ran = true;
+        EXPECT_TRUE(platform.IsVisible(Frame()));
+        EXPECT_EQ(Doc().m_numPlayers, 3);
+        // Painted before the loop started, and showing the game as it stands.
+        EXPECT_FALSE(platform.NeedsPaint(View()));
+        CDC fresh;
+        View().OnDraw(&fresh);
+        EXPECT_EQ(platform.LastDrawing(View()), fresh.GetTextItems());
+        EXPECT_EQ(platform.WindowText(Frame()), CString("Zintra_win"));
+        EXPECT_THAT(Panes(), ElementsAre(CString("Ready"), CString(), CString(), CString()));
+    });
+    EXPECT_TRUE(ran);
+    EXPECT_TRUE(frameHiddenDuringDialog);
+    EXPECT_THAT(dialogsShown, ElementsAre(IDD_NUMPLAYERS));
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(platform.WindowCount(), 0);
+}
+
+TEST_F(ProgramTest, HelpAndVersionAnswerOnStdoutWithoutAnyWindow)
+{
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {{"--help"}, "Usage: zintra_win [--seed N]"},
+        {{"-h"}, "--seed N"},
+        {{"--version"}, "Zintra_win 1.0.0.1\n"},
+        {{"--seed", "3", "--version"}, "Zintra_win 1.0.0.1\n"},
+    };
+    ChoosePlayers(2);
+    for (const Case& test : cases) {
+        testing::internal::CaptureStdout();
+        const int exitCode = Run(test.arguments, [] { ADD_FAILURE() << "the loop ran"; });
+        const std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(exitCode, 0) << test.arguments.front();
+        EXPECT_THAT(out, HasSubstr(test.expected));
+    }
+    EXPECT_THAT(dialogsShown, IsEmpty());
+    EXPECT_EQ(platform.WindowCount(), 0);
+}
+
+TEST_F(ProgramTest, ABadArgumentIsAnErrorOnStderrWithExitCodeTwo)
+{
+    const std::vector<std::vector<std::string>> badLines = {
+        {"--colour"},     {"game.txt"},          {"--seed"},           {"--seed", "many"},
+        {"--seed", "-1"}, {"--seed=4294967296"}, {"--help", "--what"},
+    };
+    ChoosePlayers(2);
+    for (const std::vector<std::string>& arguments : badLines) {
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        const int exitCode = Run(arguments, [] { ADD_FAILURE() << "the loop ran"; });
+        const std::string out = testing::internal::GetCapturedStdout();
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(exitCode, 2) << arguments.front();
+        EXPECT_THAT(err, HasSubstr("zintra_win: ")) << arguments.front();
+        EXPECT_THAT(err, HasSubstr("--help")) << arguments.front();
+        EXPECT_THAT(out, IsEmpty());
+    }
+    EXPECT_THAT(dialogsShown, IsEmpty());
+    EXPECT_EQ(platform.WindowCount(), 0);
+}
+
+TEST_F(ProgramTest, TheErrorNamesTheArgument)
+{
+    testing::internal::CaptureStderr();
+    Run({"--colour"});
+    EXPECT_THAT(testing::internal::GetCapturedStderr(), HasSubstr("unknown argument '--colour'"));
+}
+
+TEST_F(ProgramTest, ASeedDealsEveryGameOfTheRunTheSameWay)
+{
+    ChoosePlayers(4);
+    std::vector<GameSnapshot> games;
+    const auto playTwoGames = [&] {
+        games.push_back(Snapshot(Doc()));
+        platform.Command(Frame(), ID_FILE_NEW);
+        games.push_back(Snapshot(Doc()));
+    };
+    Run({"--seed", "77"}, playTwoGames);
+    Run({"--seed=77"}, playTwoGames);
+    Run({"--seed", "78"}, playTwoGames);
+    ASSERT_EQ(games.size(), 6U);
+    EXPECT_EQ(games[0], games[1]);
+    EXPECT_EQ(games[0], games[2]);
+    EXPECT_EQ(games[0], games[3]);
+    EXPECT_NE(games[0].deck, games[4].deck);
+    EXPECT_EQ(games[4], games[5]);
+}
+
+TEST_F(ProgramTest, AFrameThatCannotBeMadeEndsTheStartWithoutAsking)
+{
+    ChoosePlayers(3);
+    platform.frameCreationFails = true;
+    EXPECT_EQ(Run({}, [] { ADD_FAILURE() << "the loop ran"; }), 1);
+    EXPECT_THAT(dialogsShown, IsEmpty());
+    EXPECT_EQ(platform.WindowCount(), 0);
+}
+
+TEST_F(ProgramTest, AStatusBarThatCannotBeMadeTakesItsFrameDownWithIt)
+{
+    ChoosePlayers(3);
+    platform.statusBarCreationFails = true;
+    EXPECT_EQ(Run({}, [] { ADD_FAILURE() << "the loop ran"; }), 1);
+    EXPECT_THAT(dialogsShown, IsEmpty());
+    EXPECT_EQ(platform.WindowCount(), 0);
+}
+
+TEST_F(ProgramTest, ADialogThatCannotBeShownStartsAGameForTwo)
+{
+    platform.dialogCreationFails = true;
+    int players = 0;
+    EXPECT_EQ(Run({}, [&] { players = Doc().m_numPlayers; }), 0);
+    EXPECT_EQ(players, 2);
+}
+
+} // namespace
