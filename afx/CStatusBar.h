@@ -38,7 +38,7 @@ public:
 
 private:
     struct Pane {
-        UINT id;
+        UINT id = 0;
         CString text;
     };
     std::vector<Pane> m_panes;

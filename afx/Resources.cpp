@@ -81,7 +81,7 @@ CString ExtractSubString(const CString& text, int index)
         }
         rest.remove_prefix(newline + 1);
     }
-    return CString(rest.substr(0, rest.find(L'\n')));
+    return {rest.substr(0, rest.find(L'\n'))};
 }
 
 CString LoadPrompt(UINT id)

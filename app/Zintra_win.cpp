@@ -35,8 +35,9 @@ std::string CommandName()
 
 } // namespace
 
-// The one program object. Its name comes from the string table when the program starts.
-CZintra_winApp theApp;
+// The one program object. Its name comes from the string table when the program starts; its
+// construction allocates nothing, so nothing can throw before main.
+CZintra_winApp theApp; // NOLINT(cert-err58-cpp)
 
 CZintra_winApp::CZintra_winApp()
     : CWinApp(nullptr)
