@@ -1,0 +1,40 @@
+// What the backend asks of the X server itself rather than of Qt: whether a display can be
+// opened at all, the keyboard's lock indicators, and whether a window manager places windows.
+// X11's headers define macros (None, Bool, Status, ...) that break Qt's, so only the one
+// source file behind this header sees them.
+#pragma once
+
+#include <string>
+
+namespace afx::qt::x11 {
+
+// A connection to the X display of DISPLAY, held while Qt opens its own. An X server resets
+// when its last client leaves and refuses connections while it does, so a connection only
+// tried and closed again could leave Qt refused, which it does not survive.
+class DisplayConnection {
+public:
+    DisplayConnection();
+    ~DisplayConnection();
+    DisplayConnection(const DisplayConnection&) = delete;
+    DisplayConnection& operator=(const DisplayConnection&) = delete;
+    DisplayConnection(DisplayConnection&&) = delete;
+    DisplayConnection& operator=(DisplayConnection&&) = delete;
+
+    // Why there is no connection, for instance "cannot open display \":9\"" or "no display
+    // (DISPLAY is not set)"; empty when there is one.
+    const std::string& Problem() const { return m_problem; }
+
+private:
+    void* m_display = nullptr; // Xlib's Display, which this header does not know
+    std::string m_problem;
+};
+
+// Whether the keyboard indicator of that XKB name ("Caps Lock", "Num Lock", "Scroll Lock") is
+// lit. False while Qt shows its windows on anything but an X display.
+bool IsIndicatorOn(const char* name);
+
+// Whether a window manager runs on Qt's X display and so places new windows itself. False
+// while Qt shows its windows on anything but an X display.
+bool WindowManagerRuns();
+
+} // namespace afx::qt::x11
