@@ -1,5 +1,6 @@
-# The one entry point: `make test` installs what is missing, builds, checks and tests;
-# `make bench` measures. Everything else is a step of those.
+# The entry points: `make run` installs what is missing, builds and starts the game; `make test`
+# installs what is missing, builds, checks and tests; `make bench` measures. Everything else is
+# a step of those.
 
 SHELL := /bin/bash
 BUILD_DIR ?= build
@@ -13,7 +14,7 @@ SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || find afx game tests 
 export ASAN_OPTIONS := halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1
 export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
 
-.PHONY: all deps build build-asan test test-normal test-asan format format-check tidy bench clean
+.PHONY: all deps build build-asan run test test-normal test-asan format format-check tidy bench clean
 
 all: build
 
@@ -33,6 +34,10 @@ build: deps $(BUILD_DIR)/build.ninja
 build-asan: deps $(ASAN_BUILD_DIR)/build.ninja
 	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
 
+# Arguments for the game go in ARGS, e.g. `make run ARGS="--seed 7"`.
+run: build
+	$(BUILD_DIR)/app/zintra_win $(ARGS)
+
 test-normal: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
@@ -51,13 +56,15 @@ format-check: deps
 
 # The program's own code; tests and benchmarks lean on GoogleTest's macros, which tidy dislikes.
 tidy: build
-	run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) '^$(CURDIR)/(afx|game|view)/' 2>&1 \
+	run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) '^$(CURDIR)/(afx|app|game|res|view)/' 2>&1 \
 	    | grep -v -e '^[0-9]* warnings generated' -e '^Suppressed' -e '^Use -header-filter' \
 	    -e '^clang-tidy-[0-9]* ' -e '^Running clang-tidy'; exit $${PIPESTATUS[0]}
 
 bench: build
 	$(BUILD_DIR)/bench/game_bench
 	$(BUILD_DIR)/bench/board_bench
+	$(BUILD_DIR)/bench/qt_click_bench
+	BUILD_DIR=$(BUILD_DIR) bench/startup.sh
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR)

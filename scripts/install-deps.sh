@@ -5,8 +5,10 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++
+    qt6-base-dev libx11-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format clang-tidy
+    xvfb xdotool
 )
 
 missing=()

@@ -1,0 +1,80 @@
+#include "tests/gui/BoardModel.h"
+
+#include "afx/qt/DrawingReplay.h"
+#include "tests/support/GameFixtures.h"
+#include "view/BoardLayout.h"
+
+#include <QPainter>
+
+BoardModel::BoardModel(int players, unsigned seed)
+    : m_seed(seed)
+{
+    NewGame(players);
+}
+
+void BoardModel::NewGame(int players)
+{
+    const FixedSeed fixed(m_seed);
+    m_board.doc.NewGame(players);
+    PaintAndCollectBoxes();
+}
+
+std::vector<std::wstring> BoardModel::Click(QPoint point)
+{
+    m_board.platform.ClearLog();
+    m_board.platform.Click(m_board.view, point.x(), point.y());
+    return PaintAndCollectBoxes();
+}
+
+std::vector<std::wstring> BoardModel::PaintAndCollectBoxes()
+{
+    m_board.platform.PaintInvalidated();
+    std::vector<std::wstring> texts;
+    for (const HeadlessPlatform::Event& box : m_board.platform.Boxes()) {
+        texts.emplace_back(box.text.GetString());
+    }
+    m_board.platform.ClearLog();
+    return texts;
+}
+
+const std::vector<CDC::TextItem>& BoardModel::Drawing() const
+{
+    return m_board.platform.LastDrawing(m_board.view);
+}
+
+QImage BoardModel::Render(QSize size) const
+{
+    // The format of the program's window surface on a 24-bit screen, painted white first as
+    // the program clears the view before replaying its record.
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    afx::qt::ReplayDrawing(painter, Drawing());
+    painter.end();
+    return image;
+}
+
+QPoint DeckPoint()
+{
+    return {75, 110};
+}
+
+QPoint RowPoint(int row)
+{
+    return {board::kRowX + 25, board::RowY(row) + 10};
+}
+
+std::vector<QPoint> LegalClicks(const CZintra_winDoc& doc)
+{
+    std::vector<QPoint> clicks;
+    const bool choosing = doc.m_turnPhase == PHASE_CHOOSE;
+    if (choosing && doc.CanMove(MOVE_PLACE)) {
+        clicks.push_back(DeckPoint());
+    }
+    for (int row = 0; row < doc.m_numPlayers; ++row) {
+        if (doc.CanMoveOnRow(row, choosing ? MOVE_TAKE : MOVE_PLACE)) {
+            clicks.push_back(RowPoint(row));
+        }
+    }
+    return clicks;
+}

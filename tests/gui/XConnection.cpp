@@ -1,0 +1,163 @@
+#include "tests/gui/XConnection.h"
+
+#include <stdexcept>
+
+// Last, so that X11's macros cannot reach into Qt's headers.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace {
+
+// A window that goes away between listing it and asking about it raises BadWindow; that is
+// no reason to end the test (Xlib's own handler would exit the process).
+int IgnoreError(Display* /*display*/, XErrorEvent* /*error*/)
+{
+    return 0;
+}
+
+// The pixels of an image whose layout is the usual 32-bit one copy straight in; any other
+// goes pixel by pixel through Xlib.
+QImage ToQImage(XImage& image)
+{
+    QImage result(image.width, image.height, QImage::Format_RGB32);
+    const bool direct = image.bits_per_pixel == 32 && image.byte_order == LSBFirst &&
+                        image.red_mask == 0xFF0000 && image.green_mask == 0xFF00 &&
+                        image.blue_mask == 0xFF;
+    for (int y = 0; y < image.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
+        if (direct) {
+            const auto* source = reinterpret_cast<const quint32*>(
+                image.data + static_cast<std::ptrdiff_t>(y) * image.bytes_per_line);
+            for (int x = 0; x < image.width; ++x) {
+                line[x] = 0xFF000000U | source[x];
+            }
+            continue;
+        }
+        for (int x = 0; x < image.width; ++x) {
+            const unsigned long pixel = XGetPixel(&image, x, y);
+            line[x] = qRgb(static_cast<int>((pixel & image.red_mask) >> 16U),
+                           static_cast<int>((pixel & image.green_mask) >> 8U),
+                           static_cast<int>(pixel & image.blue_mask));
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+struct XConnection::State {
+    Display* display = nullptr;
+    std::vector<XWindowId> mapped;
+};
+
+XConnection::XConnection(const std::string& displayName)
+    : m_state(std::make_unique<State>())
+{
+    m_state->display = XOpenDisplay(displayName.c_str());
+    if (m_state->display == nullptr) {
+        throw std::runtime_error("cannot open display " + displayName);
+    }
+    XSetErrorHandler(IgnoreError);
+}
+
+XConnection::~XConnection()
+{
+    XCloseDisplay(m_state->display);
+}
+
+QImage XConnection::Grab(const QRect& rect)
+{
+    Display* display = m_state->display;
+    const int screen = DefaultScreen(display);
+    const QRect shown = rect.intersected(
+        QRect(0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)));
+    if (shown.isEmpty()) {
+        return {};
+    }
+    XImage* image = XGetImage(display, RootWindow(display, screen), shown.x(), shown.y(),
+                              static_cast<unsigned>(shown.width()),
+                              static_cast<unsigned>(shown.height()), AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        return {};
+    }
+    QImage result = ToQImage(*image);
+    XDestroyImage(image);
+    return result;
+}
+
+std::vector<ShownWindow> XConnection::ShownTopLevels()
+{
+    Display* display = m_state->display;
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    std::vector<ShownWindow> shown;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count) == 0) {
+        return shown;
+    }
+    for (unsigned index = 0; index < count; ++index) {
+        XWindowAttributes attributes{};
+        if (XGetWindowAttributes(display, children[index], &attributes) == 0 ||
+            attributes.map_state != IsViewable) {
+            continue;
+        }
+        shown.push_back({children[index],
+                         QRect(attributes.x, attributes.y, attributes.width, attributes.height)});
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+    return shown;
+}
+
+void XConnection::WatchMaps()
+{
+    XSelectInput(m_state->display, DefaultRootWindow(m_state->display), SubstructureNotifyMask);
+    XSync(m_state->display, False);
+}
+
+std::vector<XWindowId> XConnection::MappedWindows()
+{
+    Display* display = m_state->display;
+    // A round trip, so that every map the server made before now has arrived.
+    XSync(display, False);
+    while (XPending(display) > 0) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == MapNotify && event.xmap.event == DefaultRootWindow(display)) {
+            m_state->mapped.push_back(event.xmap.window);
+        }
+    }
+    return m_state->mapped;
+}
+
+bool XConnection::RequestClose(XWindowId window)
+{
+    Display* display = m_state->display;
+    const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
+    const Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
+    Atom* supported = nullptr;
+    int count = 0;
+    bool takesPart = false;
+    if (XGetWMProtocols(display, window, &supported, &count) != 0) {
+        for (int index = 0; index < count; ++index) {
+            takesPart = takesPart || supported[index] == deleteWindow;
+        }
+        XFree(supported);
+    }
+    if (!takesPart) {
+        return false;
+    }
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = protocols;
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(deleteWindow);
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XSync(display, False);
+    return true;
+}

@@ -1,0 +1,30 @@
+// A virtual X server of the test's own, on a display number it picks itself, so that tests can
+// run side by side. It is ended with the object.
+#pragma once
+
+#include "tests/gui/ChildProcess.h"
+
+#include <memory>
+#include <string>
+
+class XServer {
+public:
+    // Starts Xvfb with one 1280x1024 screen of 24-bit colour and waits until it accepts
+    // connections. Throws std::runtime_error when it does not start.
+    XServer();
+    ~XServer();
+    XServer(const XServer&) = delete;
+    XServer& operator=(const XServer&) = delete;
+    XServer(XServer&&) = delete;
+    XServer& operator=(XServer&&) = delete;
+
+    // ":N", for DISPLAY.
+    const std::string& DisplayName() const { return m_displayName; }
+
+    static constexpr int kScreenWidth = 1280;
+    static constexpr int kScreenHeight = 1024;
+
+private:
+    std::unique_ptr<ChildProcess> m_process;
+    std::string m_displayName;
+};
