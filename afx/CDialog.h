@@ -15,8 +15,6 @@ public:
     virtual int DoModal();
     void EndDialog(int nResult);
 
-    UINT GetTemplateID() const { return m_nIDTemplate; }
-
 protected:
     virtual void OnOK();
     virtual void OnCancel();

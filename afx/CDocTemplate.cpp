@@ -38,13 +38,6 @@ CSingleDocTemplate::~CSingleDocTemplate()
     CloseAllDocuments();
 }
 
-BOOL CSingleDocTemplate::GetDocString(CString& rString, DocStringIndex index) const
-{
-    const wchar_t* docString = afx::FindString(m_nIDResource);
-    rString = docString != nullptr ? afx::ExtractSubString(docString, index) : CString();
-    return docString != nullptr ? TRUE : FALSE;
-}
-
 std::unique_ptr<CFrameWnd> CSingleDocTemplate::CreateNewFrame(CDocument* pDoc)
 {
     std::unique_ptr<CFrameWnd> frame = CreateAs<CFrameWnd>(m_pFrameClass);

@@ -13,17 +13,6 @@ struct CRuntimeClass;
 
 class CSingleDocTemplate {
 public:
-    // Field indexes of the document string, the template's string resource.
-    enum DocStringIndex {
-        windowTitle,
-        docName,
-        fileNewName,
-        filterName,
-        filterExt,
-        regFileTypeId,
-        regFileTypeName,
-    };
-
     CSingleDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass,
                        const CRuntimeClass* pFrameClass, const CRuntimeClass* pViewClass);
     ~CSingleDocTemplate();
@@ -36,7 +25,6 @@ public:
     // view, made on first use. Null when they cannot be made or the document's step fails.
     CDocument* OpenDocumentFile(const wchar_t* lpszPathName, BOOL bMakeVisible = TRUE);
 
-    BOOL GetDocString(CString& rString, DocStringIndex index) const;
     CDocument* GetDocument() const { return m_pOnlyDoc.get(); }
     CFrameWnd* GetFrame() const { return m_pOnlyFrame.get(); }
 

@@ -25,7 +25,6 @@ void CDocument::SetTitle(const CString& title)
 
 void CDocument::SetPathName(const CString& pathName)
 {
-    m_strPathName = pathName;
     const std::wstring_view path(pathName.GetString(), static_cast<size_t>(pathName.GetLength()));
     const size_t slash = path.find_last_of(L'/');
     SetTitle(CString(slash == std::wstring_view::npos ? path : path.substr(slash + 1)));
@@ -50,15 +49,6 @@ BOOL CDocument::OnOpenDocument(const wchar_t* /*lpszPathName*/)
 BOOL CDocument::SaveModified()
 {
     return TRUE;
-}
-
-void CDocument::UpdateAllViews(CView* pSender)
-{
-    for (CView* view : m_viewList) {
-        if (view != pSender) {
-            view->OnUpdate(pSender);
-        }
-    }
 }
 
 BOOL CDocument::OnNewDocument()

@@ -24,8 +24,7 @@ public:
     const CString& GetTitle() const { return m_strTitle; }
     // Sets the title and, with it, the caption of every frame that shows the document.
     virtual void SetTitle(const CString& title);
-    const CString& GetPathName() const { return m_strPathName; }
-    // Remembers the file the document came from and takes its name as the title.
+    // The document came from the file at `pathName`: its name becomes the title.
     virtual void SetPathName(const CString& pathName);
 
     // The base new-document step: clears the contents and marks the document unmodified.
@@ -38,8 +37,6 @@ public:
     // Whether the document may be replaced or closed. Nothing of a document is ever stored, so
     // there is nothing to lose and nothing to ask.
     virtual BOOL SaveModified();
-    // Asks every view to show the document afresh.
-    void UpdateAllViews(CView* pSender);
     // Drops the document's data; the base has none.
     virtual void DeleteContents();
     // Writes the document to, or reads it from, the archive; the base stores nothing.
@@ -61,6 +58,5 @@ private:
 
     std::vector<CView*> m_viewList;
     CString m_strTitle;
-    CString m_strPathName;
     BOOL m_bModified = FALSE;
 };

@@ -35,10 +35,9 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* /*pParen
     if (platform == nullptr) {
         return FALSE;
     }
-    m_nIDHelp = nIDResource;
     CString docString;
     docString.LoadString(nIDResource);
-    m_strTitle = afx::ExtractSubString(docString, 0);
+    m_strTitle = afx::ExtractSubString(docString, 0); // the document string's window title
 
     CREATESTRUCT cs;
     cs.style = dwDefaultStyle;
@@ -46,12 +45,12 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* /*pParen
     if (PreCreateWindow(cs) == FALSE) {
         return FALSE;
     }
-    afx::FrameWindowSpec spec;
-    spec.cs = &cs;
-    spec.menu = afx::FindMenu(nIDResource);
-    spec.accelerators = afx::FindAcceleratorTable(nIDResource);
-    spec.icon = afx::FindIcon(nIDResource);
-    if (platform->CreateFrameWindow(*this, spec) == nullptr) {
+    afx::FrameWindowParts parts;
+    parts.cs = &cs;
+    parts.menu = afx::FindMenu(nIDResource);
+    parts.accelerators = afx::FindAcceleratorTable(nIDResource);
+    parts.icon = afx::FindIcon(nIDResource);
+    if (platform->CreateFrameWindow(*this, parts) == nullptr) {
         return FALSE;
     }
     SetWindowText(m_strTitle);

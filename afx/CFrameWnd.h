@@ -72,7 +72,6 @@ protected:
 private:
     CStatusBar* GetMessageBar() const;
 
-    UINT m_nIDHelp = 0;             // the resource the frame was loaded from
     CString m_strTitle;             // the program's part of the caption
     std::unique_ptr<CView> m_pView; // the view the frame made, and owns
     CView* m_pViewActive = nullptr;

@@ -25,11 +25,6 @@ public:
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
 
     int GetCount() const { return static_cast<int>(m_panes.size()); }
-    UINT GetItemID(int nIndex) const { return m_panes.at(static_cast<size_t>(nIndex)).id; }
-    const CString& GetPaneText(int nIndex) const
-    {
-        return m_panes.at(static_cast<size_t>(nIndex)).text;
-    }
     BOOL SetPaneText(int nIndex, const CString& text);
 
     // Brings the key panes up to date with the keyboard: each shows its string while its

@@ -110,11 +110,10 @@ void CWinApp::SetRegistryKey(const wchar_t* lpszRegistryKey)
     m_pszRegistryKey = lpszRegistryKey;
 }
 
-void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
+void CWinApp::LoadStdProfileSettings(UINT /*nMaxMRU*/)
 {
-    // The framework's only standard setting is the recent-file list; a list of no entries has
-    // nothing to load.
-    m_nMaxMRU = nMaxMRU;
+    // The framework's only standard setting is the recent-file list, and no program of this
+    // framework keeps one: there is nothing to load, whatever its length.
 }
 
 void CWinApp::AddDocTemplate(CSingleDocTemplate* pTemplate)

@@ -72,7 +72,6 @@ private:
     std::unique_ptr<CSingleDocTemplate> m_pDocTemplate;
     std::vector<std::string> m_arguments;
     std::optional<int> m_quitCode;
-    UINT m_nMaxMRU = 0;
 };
 
 // The one program object; null before it is constructed and after it is destroyed.

@@ -19,7 +19,7 @@ struct IconResource;
 struct MenuResource;
 
 // What a top-level frame window is built from.
-struct FrameWindowSpec {
+struct FrameWindowParts {
     const CREATESTRUCT* cs = nullptr;   // position, size and style
     const MenuResource* menu = nullptr; // null: no menu bar
     const AcceleratorTableResource* accelerators = nullptr;
@@ -61,7 +61,7 @@ public:
     // frames now and then so that their status bars follow the keyboard's lock keys.
 
     // A top-level frame window; null when it cannot be made.
-    virtual HWND CreateFrameWindow(CWnd& frame, const FrameWindowSpec& spec) = 0;
+    virtual HWND CreateFrameWindow(CWnd& frame, const FrameWindowParts& parts) = 0;
     // A child window filling its part of `parent`; null when it cannot be made.
     virtual HWND CreateChildWindow(CWnd& child, HWND parent, ChildKind kind) = 0;
     virtual void SetWindowText(HWND window, const CString& text) = 0;

@@ -24,11 +24,6 @@ void SetResources(const ResourceBundle* bundle)
     g_resources = bundle;
 }
 
-const ResourceBundle* GetResources()
-{
-    return g_resources;
-}
-
 const wchar_t* FindString(UINT id)
 {
     if (g_resources == nullptr) {

@@ -116,7 +116,6 @@ struct ResourceBundle {
 
 // Installs the program's resources (not owned); null removes them.
 void SetResources(const ResourceBundle* bundle);
-const ResourceBundle* GetResources();
 
 // Lookups in the installed bundle; null (or empty) when it holds no such resource.
 const wchar_t* FindString(UINT id);

@@ -66,10 +66,15 @@ void HeadlessPlatform::Paint(CWnd& wnd)
 
 int HeadlessPlatform::PaintInvalidated()
 {
+    return PaintInvalidatedWithin(nullptr);
+}
+
+int HeadlessPlatform::PaintInvalidatedWithin(HWND top)
+{
     // A paint may destroy or invalidate windows; take the list first and look each one up again.
     std::vector<CWnd*> invalid;
     for (const auto& window : m_windows) {
-        if (window->invalid) {
+        if (window->invalid && (top == nullptr || window.get() == top || IsWithin(*window, top))) {
             invalid.push_back(window->wnd);
         }
     }
@@ -334,15 +339,15 @@ std::vector<int> HeadlessPlatform::CheckedButtons(const CWnd& dialog) const
     return window != nullptr ? window->checked : std::vector<int>{};
 }
 
-HWND HeadlessPlatform::CreateFrameWindow(CWnd& frame, const afx::FrameWindowSpec& spec)
+HWND HeadlessPlatform::CreateFrameWindow(CWnd& frame, const afx::FrameWindowParts& parts)
 {
     if (frameCreationFails) {
         return nullptr;
     }
     Window& window = Add(frame, nullptr);
     window.frame = true;
-    window.menu = spec.menu;
-    window.accelerators = spec.accelerators;
+    window.menu = parts.menu;
+    window.accelerators = parts.accelerators;
     return &window;
 }
 
@@ -379,17 +384,7 @@ BOOL HeadlessPlatform::UpdateWindow(HWND window)
     if (Find(window) == nullptr) {
         return FALSE;
     }
-    std::vector<CWnd*> invalid;
-    for (const auto& record : m_windows) {
-        if (record->invalid && (record.get() == window || IsWithin(*record, window))) {
-            invalid.push_back(record->wnd);
-        }
-    }
-    for (CWnd* wnd : invalid) {
-        if (Find(*wnd) != nullptr) {
-            Paint(*wnd);
-        }
-    }
+    PaintInvalidatedWithin(window);
     return TRUE;
 }
 

@@ -135,7 +135,7 @@ public:
     void DestroyWindow(HWND window) override;
     int MessageBox(const CString& text, const CString& caption, UINT type,
                    UINT helpContext) override;
-    HWND CreateFrameWindow(CWnd& frame, const afx::FrameWindowSpec& spec) override;
+    HWND CreateFrameWindow(CWnd& frame, const afx::FrameWindowParts& parts) override;
     HWND CreateChildWindow(CWnd& child, HWND parent, afx::ChildKind kind) override;
     void SetWindowText(HWND window, const CString& text) override;
     BOOL ShowWindow(HWND window, int nCmdShow) override;
@@ -154,6 +154,8 @@ private:
     Window* Find(HWND window) const;
     Window* Find(const CWnd& wnd) const;
     Window& Add(CWnd& wnd, HWND parent);
+    // Paints the invalidated windows among `top` and its descendants (every window when null).
+    int PaintInvalidatedWithin(HWND top);
     bool IsWithin(const Window& window, HWND ancestor) const;
 
     std::vector<std::unique_ptr<Window>> m_windows;

@@ -332,7 +332,7 @@ BOOL QtPlatform::UpdateWindow(HWND window)
 
 // Windows
 
-HWND QtPlatform::CreateFrameWindow(CWnd& frame, const FrameWindowSpec& parts)
+HWND QtPlatform::CreateFrameWindow(CWnd& frame, const FrameWindowParts& parts)
 {
     if (!EnsureApplication()) {
         return nullptr;

@@ -44,7 +44,7 @@ public:
     void DestroyWindow(HWND window) override;
     int MessageBox(const CString& text, const CString& caption, UINT type,
                    UINT helpContext) override;
-    HWND CreateFrameWindow(CWnd& frame, const FrameWindowSpec& parts) override;
+    HWND CreateFrameWindow(CWnd& frame, const FrameWindowParts& parts) override;
     HWND CreateChildWindow(CWnd& child, HWND parent, ChildKind kind) override;
     void SetWindowText(HWND window, const CString& text) override;
     BOOL ShowWindow(HWND window, int nCmdShow) override;

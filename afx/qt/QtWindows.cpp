@@ -82,7 +82,7 @@ QKeySequence KeysOf(const AcceleratorResource& entry)
 
 } // namespace
 
-FrameWidget::FrameWidget(QtPlatform& platform, const FrameWindowSpec& parts)
+FrameWidget::FrameWidget(QtPlatform& platform, const FrameWindowParts& parts)
     : m_platform(platform)
 {
     m_menusClosed.setSingleShot(true);

@@ -80,7 +80,7 @@ struct Window : WindowHandle {
 // A frame: the main window with its menu bar, accelerators, view and status bar.
 class FrameWidget : public QMainWindow {
 public:
-    FrameWidget(QtPlatform& platform, const FrameWindowSpec& parts);
+    FrameWidget(QtPlatform& platform, const FrameWindowParts& parts);
 
     // A popup of the menu bar opened, or an item in one is highlighted.
     void MenuOpened();
