@@ -1,13 +1,15 @@
-// The version information: version 1.0.0.1 and the string block of language 0x0409, code page
-// 1252. The file names are those the version block has always given, kept verbatim.
+// The version information: the program's version (res/Version.h.in) and the string block of
+// language 0x0409, code page 1252. The file names are those the version block has always given,
+// kept verbatim.
 #include "res/ResourceTables.h"
+#include "res/Version.h"
 
 namespace {
 
 constexpr afx::VersionString VERSION_STRINGS[] = {
-    {L"FileDescription", L"Win 32 exe"},  {L"FileVersion", L"1.0.0.1"},
+    {L"FileDescription", L"Win 32 exe"},  {L"FileVersion", res::kVersionText},
     {L"InternalName", L"Zintra_win.exe"}, {L"OriginalFilename", L"Zintra_win.exe"},
-    {L"ProductName", L"Zintra"},          {L"ProductVersion", L"1.0.0.1"},
+    {L"ProductName", L"Zintra"},          {L"ProductVersion", res::kVersionText},
 };
 
 } // namespace
@@ -15,8 +17,8 @@ constexpr afx::VersionString VERSION_STRINGS[] = {
 namespace res::detail {
 
 constinit const afx::VersionInfoResource VERSION_INFO{
-    {1, 0, 0, 1},
-    {1, 0, 0, 1},
+    {res::kVersionMajor, res::kVersionMinor, res::kVersionPatch, res::kVersionTweak},
+    {res::kVersionMajor, res::kVersionMinor, res::kVersionPatch, res::kVersionTweak},
     VERSION_STRINGS,
 };
 

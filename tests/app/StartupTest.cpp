@@ -3,6 +3,7 @@
 #include "afx/CDocTemplate.h"
 #include "afx/CWinApp.h"
 #include "res/Resource.h"
+#include "res/Version.h"
 #include "tests/app/ProgramFixture.h"
 #include "tests/support/GameFixtures.h"
 
@@ -51,11 +52,14 @@ TEST_F(ProgramTest, HelpAndVersionAnswerOnStdoutWithoutAnyWindow)
         std::vector<std::string> arguments;
         std::string expected;
     };
+    const std::wstring version = res::kVersionText;
+    const std::string versionLine =
+        "Zintra_win " + std::string(version.begin(), version.end()) + "\n";
     const Case cases[] = {
         {{"--help"}, "Usage: zintra_win [--seed N]"},
         {{"-h"}, "--seed N"},
-        {{"--version"}, "Zintra_win 1.0.0.1\n"},
-        {{"--seed", "3", "--version"}, "Zintra_win 1.0.0.1\n"},
+        {{"--version"}, versionLine},
+        {{"--seed", "3", "--version"}, versionLine},
     };
     ChoosePlayers(2);
     for (const Case& test : cases) {

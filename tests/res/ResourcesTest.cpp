@@ -5,6 +5,7 @@
 #include "afx/AfxRes.h"
 #include "game/Zintra_winDoc.h"
 #include "res/Resource.h"
+#include "res/Version.h"
 #include "res/Zintra_winResources.h"
 #include "view/CardLabels.h"
 
@@ -282,8 +283,22 @@ TEST_F(DialogTemplates, RadioButtonsAreOneGroupNamedByTheirCount)
 TEST_F(StringTable, VersionStringsAreFoundByKey)
 {
     EXPECT_EQ(Text(afx::FindVersionString(L"ProductName")), L"Zintra");
-    EXPECT_EQ(Text(afx::FindVersionString(L"FileVersion")), L"1.0.0.1");
+    EXPECT_EQ(Text(afx::FindVersionString(L"FileVersion")), res::kVersionText);
     EXPECT_EQ(afx::FindVersionString(L"Comments"), nullptr);
+}
+
+// The fixed part is numbers and the string block is text; both must say the same version.
+TEST_F(StringTable, VersionNumbersAndTextsGiveOneVersion)
+{
+    const afx::VersionInfoResource* info = Bundle().versionInfo;
+    ASSERT_NE(info, nullptr);
+    for (const auto& number : {info->fileVersion, info->productVersion}) {
+        const std::wstring dotted = std::to_wstring(number[0]) + L'.' + std::to_wstring(number[1]) +
+                                    L'.' + std::to_wstring(number[2]) + L'.' +
+                                    std::to_wstring(number[3]);
+        EXPECT_EQ(dotted, res::kVersionText);
+    }
+    EXPECT_EQ(Text(afx::FindVersionString(L"ProductVersion")), res::kVersionText);
 }
 
 // ---------------------------------------------------------------------------------------------
