@@ -14,7 +14,7 @@ SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || find afx game tests 
 export ASAN_OPTIONS := halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1
 export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
 
-.PHONY: all deps build build-asan run test test-normal test-asan format format-check tidy bench clean
+.PHONY: all deps build build-asan package run test test-normal test-asan format format-check tidy bench clean
 
 all: build
 
@@ -33,6 +33,10 @@ build: deps $(BUILD_DIR)/build.ninja
 
 build-asan: deps $(ASAN_BUILD_DIR)/build.ninja
 	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
+
+# The Debian package (build/zintra-win_<version>_<arch>.deb), from the install rules.
+package: build
+	cd $(BUILD_DIR) && cpack
 
 # Arguments for the game go in ARGS, e.g. `make run ARGS="--seed 7"`.
 run: build

@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format clang-tidy
     xvfb xdotool
+    dpkg-dev file desktop-file-utils appstream groff-base
 )
 
 missing=()

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Builds the Debian package with CPack, checks its control fields and contents, unpacks it into
+# a throw-away root and starts the unpacked program on a virtual X server until its first window
+# shows. The program runs from outside the build tree, with a bare environment.
+#
+# Usage: package_test.sh BUILD_DIR APP_ID
+set -euo pipefail
+
+build_dir=$1 app_id=$2
+
+work=$(mktemp -d)
+xvfb_pid='' program_pid=''
+cleanup() {
+    [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+failures=0
+
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# --- Build -----------------------------------------------------------------------------------
+(cd "$work" && cpack --config "$build_dir/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1) ||
+    { cat "$work/cpack.log" >&2; exit 1; }
+packages=("$work"/out/*.deb)
+[ ${#packages[@]} -eq 1 ] && [ -f "${packages[0]}" ] || { echo "FAIL: no single .deb made" >&2; exit 1; }
+deb=${packages[0]}
+
+field() { dpkg-deb --field "$deb" "$1"; }
+
+# --- Control fields --------------------------------------------------------------------------
+[ "$(field Package)" = zintra-win ] || fail "package name is '$(field Package)'"
+version=$(field Version)
+[ "$(basename "$deb")" = "zintra-win_${version}_$(dpkg --print-architecture).deb" ] ||
+    fail "file name $(basename "$deb") does not follow name_version_arch.deb"
+[ "$(field Section)" = games ] || fail "section is '$(field Section)'"
+depends=$(field Depends)
+dependencies=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*)//; s/:.*//' | tr -d ' ')
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libx11-6 qt6-qpa-plugins; do
+    grep -qxF "$library" <<<"$dependencies" || fail "Depends lacks $library: $depends"
+done
+# Every package named must be one this machine knows: the program was built against them.
+for dependency in $dependencies; do
+    dpkg-query -W "$dependency" >/dev/null 2>&1 || fail "Depends names unknown package $dependency"
+done
+description=$(field Description)
+summary=$(head -n1 <<<"$description")
+[ -n "$summary" ] && [ ${#summary} -le 80 ] || fail "summary line is '$summary'"
+[ "$(wc -l <<<"$description")" -ge 3 ] || fail "no extended description: $description"
+# dpkg and apt show the description as it stands: no line may be wider than a terminal.
+if awk 'length($0) > 80' <<<"$description" | grep .; then
+    fail "description lines above are wider than 80 columns"
+fi
+
+# --- Contents --------------------------------------------------------------------------------
+root=$work/root
+dpkg -x "$deb" "$root"
+for path in usr/bin/zintra_win usr/share/applications/$app_id.desktop \
+    usr/share/metainfo/$app_id.metainfo.xml usr/share/man/man6/zintra_win.6.gz \
+    usr/share/icons/hicolor/scalable/apps/$app_id.svg \
+    usr/share/icons/hicolor/48x48/apps/$app_id.png; do
+    [ -s "$root/$path" ] || fail "the package lacks /$path"
+done
+if dpkg-deb --contents "$deb" | grep -vE '^[-d]r.xr-xr-x|^-rw-r--r--'; then
+    fail "files above are not 0755/0644"
+fi
+program=$root/usr/bin/zintra_win
+if file "$program" | grep -q 'not stripped'; then
+    fail "the packaged program is not stripped"
+fi
+[ "$("$program" --version)" = "Zintra_win $version" ] ||
+    fail "package version $version but the program says '$("$program" --version)'"
+
+# --- First window ----------------------------------------------------------------------------
+exec {ready}<> <(:)
+Xvfb -displayfd "$ready" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r -t 20 -u "$ready" display || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
+exec {ready}<&-
+
+(cd / && exec env -i DISPLAY=":$display" HOME="$work" XDG_RUNTIME_DIR="$work" \
+    PATH=/usr/bin:/bin "$program" >"$work/program.log" 2>&1) &
+program_pid=$!
+if ! DISPLAY=":$display" timeout 20 xdotool search --sync --onlyvisible --name '^Number of Players$' \
+    >/dev/null; then
+    fail "the installed program showed no first window"
+    cat "$work/program.log" >&2
+fi
+kill -0 "$program_pid" 2>/dev/null || fail "the installed program is no longer running"
+
+[ "$failures" -eq 0 ]
