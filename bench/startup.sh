@@ -24,38 +24,20 @@ if ! [[ $runs =~ ^[1-9][0-9]*$ ]]; then
     exit 2
 fi
 
+# shellcheck source=scripts/virtual-display.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/virtual-display.sh"
 work=$(mktemp -d)
 xvfb_pid=
 program_pid=
 cleanup() {
-    if [ -n "$program_pid" ]; then
-        kill "$program_pid" 2>/dev/null || true
-        wait "$program_pid" 2>/dev/null || true
-    fi
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop_process "$program_pid"
+    stop_process "$xvfb_pid"
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display and writes its number once it accepts connections.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 200); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-if [ ! -s "$work/display" ]; then
-    echo "startup.sh: Xvfb did not start" >&2
-    exit 1
-fi
-export DISPLAY=:$(head -n1 "$work/display")
+start_virtual_display "$work" 1280x1024 || exit 1
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-# Qt wants a private runtime folder and complains on every start without one.
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Time to the first window.
 "$first_window" -- "$program" >/dev/null

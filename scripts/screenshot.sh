@@ -62,18 +62,14 @@ for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (make deps)"
 done
 
+# shellcheck source=scripts/virtual-display.sh
+source "$root/scripts/virtual-display.sh"
 work=$(mktemp -d)
 xvfb_pid=
 program_pid=
 cleanup() {
-    if [ -n "$program_pid" ]; then
-        kill "$program_pid" 2>/dev/null || true
-        wait "$program_pid" 2>/dev/null || true
-    fi
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop_process "$program_pid"
+    stop_process "$xvfb_pid"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -89,21 +85,8 @@ unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR \
     XDG_CACHE_HOME
 export HOME=$work/home
 mkdir "$HOME"
-# Qt wants a private runtime folder and complains on every start without one.
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-# Xvfb picks a free display and writes its number once it accepts connections. The screen's
-# size bounds the main window's, so it is fixed too.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq $((patience_seconds * 20))); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-DISPLAY=:$(head -n1 "$work/display")
-export DISPLAY
+# The screen's size bounds the main window's, so it is fixed too.
+start_virtual_display "$work" 1280x1024 || fail "Xvfb did not start"
 
 "$program" --seed "$seed" >"$work/program.log" 2>&1 &
 program_pid=$!

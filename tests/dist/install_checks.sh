@@ -60,8 +60,9 @@ check_layout() {
 check_desktop_entry() {
     # Hints too: a missing main category only earns one, and hides the game in "Other".
     local report
-    report=$(desktop-file-validate "$desktop_entry" 2>&1) && [ -z "$report" ] ||
+    if ! report=$(desktop-file-validate "$desktop_entry" 2>&1) || [ -n "$report" ]; then
         fail "desktop-file-validate: $report"
+    fi
     local exec icon
     exec=$(sed -n 's/^Exec=//p' "$desktop_entry")
     icon=$(sed -n 's/^Icon=//p' "$desktop_entry")
@@ -73,8 +74,10 @@ check_desktop_entry() {
 check_metainfo() {
     # Pedantic notes too, which appstreamcli reports but does not fail on.
     local report
-    report=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1) &&
-        ! grep -qE '^[EWIP]: ' <<<"$report" || fail "appstreamcli: $report"
+    if ! report=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1) ||
+        grep -qE '^[EWIP]: ' <<<"$report"; then
+        fail "appstreamcli: $report"
+    fi
     grep -qF "<launchable type=\"desktop-id\">$(basename "$desktop_entry")</launchable>" \
         "$metainfo" || fail "the metadata does not launch the installed desktop entry"
     grep -qE '<screenshot type="default">' "$metainfo" || fail "no default screenshot"

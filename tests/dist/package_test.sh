@@ -8,12 +8,13 @@ set -euo pipefail
 
 build_dir=$1 app_id=$2
 
+# shellcheck source=scripts/virtual-display.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-display.sh"
 work=$(mktemp -d)
 xvfb_pid='' program_pid=''
 cleanup() {
-    [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
+    stop_process "$program_pid"
+    stop_process "$xvfb_pid"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -28,7 +29,10 @@ fail() {
 (cd "$work" && cpack --config "$build_dir/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1) ||
     { cat "$work/cpack.log" >&2; exit 1; }
 packages=("$work"/out/*.deb)
-[ ${#packages[@]} -eq 1 ] && [ -f "${packages[0]}" ] || { echo "FAIL: no single .deb made" >&2; exit 1; }
+if [ ${#packages[@]} -ne 1 ] || [ ! -f "${packages[0]}" ]; then
+    echo "FAIL: no single .deb made" >&2
+    exit 1
+fi
 deb=${packages[0]}
 
 field() { dpkg-deb --field "$deb" "$1"; }
@@ -40,7 +44,7 @@ version=$(field Version)
     fail "file name $(basename "$deb") does not follow name_version_arch.deb"
 [ "$(field Section)" = games ] || fail "section is '$(field Section)'"
 depends=$(field Depends)
-dependencies=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*)//; s/:.*//' | tr -d ' ')
+dependencies=$(tr '|,' '\n' <<<"$depends" | sed 's/(.*)//; s/:.*//' | tr -d ' ')
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libx11-6 qt6-qpa-plugins; do
     grep -qxF "$library" <<<"$dependencies" || fail "Depends lacks $library: $depends"
 done
@@ -50,7 +54,9 @@ for dependency in $dependencies; do
 done
 description=$(field Description)
 summary=$(head -n1 <<<"$description")
-[ -n "$summary" ] && [ ${#summary} -le 80 ] || fail "summary line is '$summary'"
+if [ -z "$summary" ] || [ ${#summary} -gt 80 ]; then
+    fail "summary line is '$summary'"
+fi
 [ "$(wc -l <<<"$description")" -ge 3 ] || fail "no extended description: $description"
 # dpkg and apt show the description as it stands: no line may be wider than a terminal.
 if awk 'length($0) > 80' <<<"$description" | grep .; then
@@ -77,16 +83,12 @@ fi
     fail "package version $version but the program says '$("$program" --version)'"
 
 # --- First window ----------------------------------------------------------------------------
-exec {ready}<> <(:)
-Xvfb -displayfd "$ready" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 20 -u "$ready" display || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-exec {ready}<&-
+start_virtual_display "$work" 1024x768 || exit 1
 
-(cd / && exec env -i DISPLAY=":$display" HOME="$work" XDG_RUNTIME_DIR="$work" \
+(cd / && exec env -i DISPLAY="$DISPLAY" HOME="$work" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
     PATH=/usr/bin:/bin "$program" >"$work/program.log" 2>&1) &
 program_pid=$!
-if ! DISPLAY=":$display" timeout 20 xdotool search --sync --onlyvisible --name '^Number of Players$' \
+if ! timeout 20 xdotool search --sync --onlyvisible --name '^Number of Players$' \
     >/dev/null; then
     fail "the installed program showed no first window"
     cat "$work/program.log" >&2
