@@ -29,12 +29,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../scripts/virtual-display.sh"
 work=$(mktemp -d)
 xvfb_pid=
 program_pid=
-cleanup() {
-    stop_process "$program_pid"
-    stop_process "$xvfb_pid"
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_display_session EXIT
 
 start_virtual_display "$work" 1280x1024 || exit 1
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY

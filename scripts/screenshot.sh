@@ -67,12 +67,7 @@ source "$root/scripts/virtual-display.sh"
 work=$(mktemp -d)
 xvfb_pid=
 program_pid=
-cleanup() {
-    stop_process "$program_pid"
-    stop_process "$xvfb_pid"
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_display_session EXIT
 # Turned into an exit so that the cleanup runs however the script is stopped.
 trap 'exit 130' INT
 trap 'exit 143' TERM

@@ -4,6 +4,8 @@
 #
 #   start_virtual_display WORK_DIR [WIDTHxHEIGHT]   starts Xvfb, exports DISPLAY, sets xvfb_pid
 #   stop_process PID                                 ends a background process (if any) and reaps it
+#   end_display_session                              for `trap ... EXIT`: stops $program_pid and
+#                                                    $xvfb_pid, removes the folder $work
 
 # Xvfb picks a free display and writes its number once it accepts connections. -noreset keeps
 # the server as it is when its last client leaves: otherwise a program that connects while
@@ -35,4 +37,10 @@ stop_process() {
     [ -n "$pid" ] || return 0
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
+}
+
+end_display_session() {
+    stop_process "${program_pid:-}"
+    stop_process "${xvfb_pid:-}"
+    rm -rf "${work:?}"
 }

@@ -12,12 +12,7 @@ build_dir=$1 app_id=$2
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-display.sh"
 work=$(mktemp -d)
 xvfb_pid='' program_pid=''
-cleanup() {
-    stop_process "$program_pid"
-    stop_process "$xvfb_pid"
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_display_session EXIT
 failures=0
 
 fail() {
