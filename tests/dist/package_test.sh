@@ -3,10 +3,10 @@
 # a throw-away root and starts the unpacked program on a virtual X server until its first window
 # shows. The program runs from outside the build tree, with a bare environment.
 #
-# Usage: package_test.sh BUILD_DIR APP_ID
+# Usage: package_test.sh BUILD_DIR
 set -euo pipefail
 
-build_dir=$1 app_id=$2
+build_dir=$1
 
 # shellcheck source=scripts/virtual-display.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-display.sh"
@@ -59,14 +59,11 @@ if awk 'length($0) > 80' <<<"$description" | grep .; then
 fi
 
 # --- Contents --------------------------------------------------------------------------------
+# Exactly what `cmake --install` puts under /usr (its layout has checks of its own), stripped.
 root=$work/root
 dpkg -x "$deb" "$root"
-for path in usr/bin/zintra_win usr/share/applications/$app_id.desktop \
-    usr/share/metainfo/$app_id.metainfo.xml usr/share/man/man6/zintra_win.6.gz \
-    usr/share/icons/hicolor/scalable/apps/$app_id.svg \
-    usr/share/icons/hicolor/48x48/apps/$app_id.png; do
-    [ -s "$root/$path" ] || fail "the package lacks /$path"
-done
+DESTDIR=$work/installed cmake --install "$build_dir" --prefix /usr --strip >/dev/null
+diff -r "$work/installed" "$root" || fail "the package holds other files than the install (above)"
 if dpkg-deb --contents "$deb" | grep -vE '^[-d]r.xr-xr-x|^-rw-r--r--'; then
     fail "files above are not 0755/0644"
 fi
