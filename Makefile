@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The entry points: `make run` installs what is missing, builds and starts the game; `make test`
 # installs what is missing, builds, checks and tests; `make bench` measures. Everything else is
 # a step of those.

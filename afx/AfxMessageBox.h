@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The framework's message box: modal, with the program's title as its caption.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The framework's own ids: its commands, its strings, its status-bar panes and its windows.
 // A program's resources give these ids their texts; the program's own ids start below them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The root of every class that receives messages: it owns the search through the message
 // maps. Windows, documents and the application all derive from it.
 #pragma once

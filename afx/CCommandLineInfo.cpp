@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "afx/CCommandLineInfo.h"
 
 void CCommandLineInfo::ParseParam(const wchar_t* pszParam, BOOL bFlag, BOOL /*bLast*/)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the command line asks the program to do, as ParseCommandLine fills it in: with no
 // arguments, a new document.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "afx/CDC.h"
 
 BOOL CDC::TextOut(int x, int y, const CString& text)

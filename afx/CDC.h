@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device context a window draws into. It records what is drawn rather than drawing it, so
 // that drawing never runs inside the toolkit's own paint handling: the backend replays the
 // record when the toolkit paints, and tests read it.

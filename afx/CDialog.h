@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A modal dialog built from a dialog template. OK and Enter end it with IDOK, Esc and the close
 // box with IDCANCEL; the buttons' clicks reach the dialog's message map as BN_CLICKED.
 #pragma once

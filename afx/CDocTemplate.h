@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A single-document template: the one document, frame and view of a program, created from
 // their run-time classes and the frame's resource id, and reused for every new document.
 #pragma once

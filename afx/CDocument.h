@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The framework's document: the data of a single-document program, with its title and the
 // steps the framework runs when a new document starts.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A frame: the program's top-level window, with its menu, accelerators, status bar and the
 // view in its client area. Commands from the menu and the accelerators arrive here and go
 // along the command route: the view (and through it the document), the frame, the program.

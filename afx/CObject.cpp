@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "afx/CObject.h"
 
 const CRuntimeClass CObject::classCObject{"CObject", nullptr, nullptr};

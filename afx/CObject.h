@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The root of the framework's classes, and the run-time class records through which the
 // framework names classes and creates documents, frames and views it only knows by record.
 #pragma once

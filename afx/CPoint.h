@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A point in a window's client area, as mouse messages deliver it.
 #pragma once
 

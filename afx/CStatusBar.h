@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status bar along the bottom of a frame: a message pane that stretches, then panes that
 // show their key's name while that lock key is on.
 #pragma once

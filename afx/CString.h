@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The framework's wide-character string: every text the program shows is one.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A view: the window that shows a document and takes the user's input on it. It draws
 // through OnDraw whenever it is painted.
 #pragma once

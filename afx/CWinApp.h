@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program: one global object, started by the framework's entry point, which calls
 // InitInstance, runs the message loop, and ends with ExitInstance. Commands that neither the
 // view, the document nor the frame handle reach its message map last.

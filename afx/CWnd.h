@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window: the object that receives a window's messages and hands them to its handlers
 // through its message map, or to the toolkit when no handler takes them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message maps: static tables that bind a class's window messages and commands to its
 // handlers. A class's map names its base class's map; dispatch searches the most derived
 // map first and falls back along that chain, so a class handles only what it lists.

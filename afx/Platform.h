@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seam between the toolkit-free core and the toolkit that shows windows. A backend
 // installs its Platform at start-up; until then (and in tests that install none) there are no
 // windows, window calls do nothing and no box is shown.

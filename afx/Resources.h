@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program's resources: its strings, menus, accelerator tables, dialog templates, icons and
 // version information, as constant tables found by id. The program hands its bundle to the
 // framework at start-up; windows, dialogs and LoadString look their resources up there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform's basic types and values, as the framework's classes and calls spell them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's command line: `--seed N` deals every game of the run from seed N; `--help` and
 // `--version` answer and end the program; anything else is an error. No argument at all
 // starts a new game, as the framework does by default.

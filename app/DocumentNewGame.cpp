@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's new-document step lives with the program's dialogs rather than with the game:
 // it is where the game meets the screen, and the game itself knows none.
 #include "app/NumPlayersDlg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the menu, the board in its client area and the status bar below it.
 #pragma once
 

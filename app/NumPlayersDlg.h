@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Number of Players" dialog: four radio buttons, 2 to 5, and OK. The last button clicked
 // is the answer; closing the dialog in any way keeps it, and no click at all leaves 0.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program object: starts the program, and handles the commands of the About box, the
 // rules and new games for every window.
 #pragma once

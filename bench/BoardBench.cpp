@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the board answers: painting a full board, and a click through to the repainted
 // view, on the headless platform.
 #include "afx/CDC.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long a program takes from its exec to its first window on screen: starts it,
 // waits for the X server to map its first top-level window, and prints the milliseconds between
 // the two, the window's id and its name. The clock starts when the exec has succeeded, so the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the engine plays: whole random games, set-up included, and final scoring.
 #include "game/Zintra_winDoc.h"
 #include "tests/support/GameFixtures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A click on the real board widget through to the repainted view, on Qt's offscreen platform:
 // the release reaches OnLButtonUp, the move invalidates the view, WM_PAINT is delivered from
 // the event queue, and the widget replays the new drawing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the program's start on a virtual X server of its own: the time from exec to its first
 # window on screen (the "Number of Players" dialog), over several runs, and the memory it holds
 # once its main window shows an idle board.

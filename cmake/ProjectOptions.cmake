@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiler settings shared by every target of the project, through the interface
 # library zintra_options: warnings (errors when ZINTRA_WERROR is on) and sanitizers.
 

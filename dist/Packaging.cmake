@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by `cpack` in the build folder from the install rules above. Its
 # run-time dependencies are computed from the executable by dpkg-shlibdeps; only what the
 # executable loads by name at run time is added by hand.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cards, the players' and rows' records, and the small value sets shared by the rules
 // and the board.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setting up a fresh game: players, rows and the shuffled deck.
 #include "afx/Platform.h"
 #include "game/ShuffleSeed.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results at the end of a game: every score, the best one and who reached it.
 #include "game/Zintra_winDoc.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Final scoring: a player's collection turned into one number.
 #include "game/Zintra_winDoc.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where each new game's shuffle seed comes from: the calendar clock, unless the program has
 // fixed it (for instance from the command line) so that every deal of the run can be repeated.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of a turn: which moves are open, carrying a move out, passing the turn and ending
 // rounds and the game.
 #include "game/Zintra_winDoc.h"

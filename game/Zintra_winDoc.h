@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game document: the whole state of one game, its set-up, its turn rules and its scoring.
 // It knows no screen: the board reads its fields and drives turns through the operations below.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Accelerator table 128 (IDR_MAINFRAME). Only Ctrl+N (new game) and Ctrl+O (the framework's
 // open command) reach a handler; the others are the framework's standard keys, kept as the
 // program has always had them, and do nothing here.

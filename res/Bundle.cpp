@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bundle: the tables of every kind gathered for the framework.
 #include "res/ResourceTables.h"
 #include "res/Zintra_winResources.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialog templates 100 (the About box) and 130 (the "Number of Players" dialog). Positions and
 // sizes are in dialog units; controls stand in template order, which is also the tab order.
 #include "res/Resource.h"

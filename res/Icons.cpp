@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Icon 128 (IDR_MAINFRAME), the application icon of the main window and the About box: one
 // picture, res/icons/zintra_win.svg, at six sizes. The paths are the backend's embedded files
 // (res/icons/icons.qrc, prefix "/icons"), so the program needs no file beside it.

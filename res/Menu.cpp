@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menu 128 (IDR_MAINFRAME), the main frame's menu bar: File and Help.
 #include "afx/AfxRes.h"
 #include "res/Resource.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own resource ids: its menu and accelerators, dialogs, strings, commands and
 // controls. The framework's ids (ID_FILE_NEW, AFX_IDS_APP_TITLE, ...) are in afx/AfxRes.h.
 #pragma once

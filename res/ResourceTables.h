@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inside the resource library only: the tables that Bundle() gathers, each defined in the source
 // file of its kind. All are constant-initialised (constinit), so they are in place before any
 // code runs, whatever the order in which the files' static objects are initialised.

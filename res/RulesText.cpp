@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules text, string 133 (IDS_RULES), shown whole in one message box by Help > Rules.
 // Paragraphs are single lines separated by a blank line, so that the box wraps them itself;
 // the closing chart's columns are separated by a tab. Every number in it is the engine's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The string table: every string the program shows, by id. The framework's prompts for
 // commands that no menu item offers (Open, Save, the editing commands, ...) are never shown and
 // are left out; a command without a string has no prompt, as Help > Rules has none.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The version information: the program's version (res/Version.h.in) and the string block of
 // language 0x0409, code page 1252. The file names are those the version block has always given,
 // kept verbatim.

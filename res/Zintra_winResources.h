@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's resources as one bundle for the framework: its strings (the rules text among
 // them), its menu and accelerators, its dialog templates, its icon and its version information.
 #pragma once

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build and the tests need, and only those missing:
 # apt is not touched at all when everything is already there.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the README's picture of a game in progress from the program itself: on a virtual X
 # server of its own it starts the program with a fixed seed, answers the "Number of Players"
 # dialog and plays a fixed run of moves with the mouse, then saves the main window as a PNG.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Sourced by scripts that show the program on a private X server of their own: the screenshot,
 # the start-up benchmark and the package test. Not run by itself.

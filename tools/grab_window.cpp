@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves what an X window shows as a PNG, so that pictures of the program are made from the
 // program itself (scripts/screenshot.sh). The pixels are read from the screen: whatever covers
 // the window is in the picture too, which without a window manager is nothing.

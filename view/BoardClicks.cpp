@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning a release of the left button into a move: draw on the deck, then place on a row; or
 // take a row. Refused moves are explained in a box and change nothing.
 #include "afx/AfxMessageBox.h"

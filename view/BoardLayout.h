@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the board's texts stand in the view's client area, in pixels from its top-left
 // corner, and the areas a click must land in to draw a card or to choose a row. Drawing and
 // hit-testing share these numbers; nothing depends on the size of the window.

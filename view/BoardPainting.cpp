@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the board: the banner, the rows, the deck, the hands, the prompt and the drawn card.
 #include "afx/AfxMessageBox.h"
 #include "afx/CDC.h"

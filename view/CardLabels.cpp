@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/CardLabels.h"
 
 // Short labels fit the string's own buffer, so building the table cannot fail.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the board names each card: the colours by their initials, "W" for the wild card and
 // "+2" for the bonus card.
 #pragma once

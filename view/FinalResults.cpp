@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end of the game: every player's final score and the winner, or the tied winners, in
 // one box.
 #include "afx/AfxMessageBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/Zintra_winView.h"
 
 IMPLEMENT_DYNCREATE(CZintra_winView, CView)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board: draws the whole game as lines of text at fixed places, turns releases of the
 // left button into moves, and announces the final scores. It keeps no copy of the game; every
 // paint reads the document afresh.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A backend without a screen, for tests and benchmarks. Windows are records; painting keeps
 // what the window drew; message boxes are answered at once; and every call the core makes
 // (invalidations, default processing, paints and boxes) goes into one log in the order made,

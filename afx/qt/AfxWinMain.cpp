@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry point on Qt: the backend stands in for the platform while the framework
 // runs the program.
 #include "afx/CWinApp.h"

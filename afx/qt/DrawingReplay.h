@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a view's recorded drawing looks on screen: the font it is shown in, and the replay that
 // paints it. Views paint with it, and tests render what a view should look like with it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The backend that puts the framework's windows on screen with Qt Widgets: frames with menus,
 // accelerators and status bars, views that show what they drew, message boxes and dialogs built
 // from templates. The QApplication is made on the first call that needs a display, so that a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt backend's own pieces: the record behind each window handle, and the widgets that turn
 // what the user does into the framework's messages. Only the backend's sources include this.
 #pragma once

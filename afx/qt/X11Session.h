@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the backend asks of the X server itself rather than of Qt: whether a display can be
 // opened at all, the keyboard's lock indicators, and whether a window manager places windows.
 // X11's headers define macros (None, Bool, Status, ...) that break Qt's, so only the one

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the application icon, zintra_win.svg, to the PNGs that the executable embeds
 # (icons.qrc). The PNGs are committed, so a build needs no converter; run this after changing
 # the SVG. Needs rsvg-convert (Debian package librsvg2-bin).

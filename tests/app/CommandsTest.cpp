@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu and accelerator commands: a new game on the same windows, the open command that
 // leaves the game alone, About, Rules, Exit, and the commands the program leaves unhandled.
 #include "afx/AfxRes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Number of Players" dialog and the new-game step that reads it: the last click counts,
 // every way of closing keeps it, and no click at all makes a game for two.
 #include "afx/CWinApp.h"

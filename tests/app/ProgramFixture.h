@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program run on the headless platform: start-up with a command line, the user's
 // actions while the message loop runs, and the exit. Dialogs are answered by a script.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting the program: the players are asked for before the main window shows, the command
 // line is answered before any window opens, and a start-up that cannot make its windows ends.
 #include "afx/CDocTemplate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status bar: "Ready" when idle, the highlighted menu item's prompt, and the lock keys.
 #include "afx/AfxRes.h"
 #include "res/Resource.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts on a machine, checked one aspect per call so that CTest names what
 # broke: the layout, the desktop entry, the AppStream metadata and the manual page. Each call
 # installs the build into a fresh folder of its own, stripped as a package installs it (debug

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with CPack, checks its control fields and contents, unpacks it into
 # a throw-away root and starts the unpacked program on a virtual X server until its first window
 # shows. The program runs from outside the build tree, with a bare environment.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "afx/headless/HeadlessPlatform.h"
 #include "game/ShuffleSeed.h"
 #include "game/Zintra_winDoc.h"

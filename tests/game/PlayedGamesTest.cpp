@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games played through the public operations, legal and refused moves alike, with the
 // game's invariants checked after every move.
 #include "game/Zintra_winDoc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game the program on screen plays, replayed in this process: the same document and board
 // on the headless platform, dealt from the same seed and clicked at the same points, so that
 // a test knows after every click what the board should show and which boxes should open.

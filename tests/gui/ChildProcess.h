@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program started for a test, in a process group of its own so that it and whatever it
 // starts can be ended together. It is killed if the test process dies first, and the
 // destructor ends it and reaps it, so that no failure leaves it running.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu and the window's close box: File > New by its accelerator and by the mouse, in the
 // middle of a game, and the ways out of the program.
 #include "tests/gui/OnScreenFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry point of the tests that drive the program on an X server. The tests render what the
 // screen should show with Qt in this process, on the offscreen platform, which opens nothing.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the whole program on a virtual X server of their own: the program is started as a
 // user would start it, driven with xdotool's mouse and keyboard, and judged by what its
 // windows show. Everything a test starts is ended with the test, whether it passes or not.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing on the board with the mouse: whole seeded games clicked through to their results, and
 // moves the rules refuse. The same games run in this process, so every board on screen is
 // checked against what it should be, pixel for pixel, and every box against the game's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The README's picture comes from scripts/screenshot.sh, which plays the program by clicks on a
 // virtual X server of its own and saves the main window. Made here into files of the test's
 // own, the picture has to be the main window as the program shows it, with a game moved on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting the program: the number of players is asked for, in a dialog centred on the screen,
 // before the main window shows; the board then shows the game for the players chosen.
 #include "tests/gui/OnScreenFixture.h"

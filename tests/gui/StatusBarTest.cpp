@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status bar's key panes: "CAP" and "NUM" show exactly while Caps Lock and Num Lock are on.
 #include "tests/gui/OnScreenFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The test's own connection to the X server, for what xdotool cannot do: read the screen's
 // pixels, list the windows on show, see every window shown however briefly, and ask a window to
 // close as a window manager's close box does. Window ids are X ids, as xdotool prints them. X11's

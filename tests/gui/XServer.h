@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A virtual X server of the test's own, on a display number it picks itself, so that tests can
 // run side by side. It is ended with the object.
 #pragma once

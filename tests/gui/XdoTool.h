@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // xdotool run against the test's X server: the user's mouse and keyboard, and looking windows
 // up by name. Each call runs xdotool once and waits for it, within a time limit, so that a
 // search that never succeeds cannot hang a test.

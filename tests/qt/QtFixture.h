@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the Qt backend's tests share: a small set of resources, a frame and a view that log the
 // messages they get, and a fixture that installs the backend on the test program's
 // QApplication (on the offscreen platform).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small program on the Qt backend that the start-up tests run in a process of their own: it
 // starts as a real program does, with a frame as its main window, which it closes again from
 // the event loop; with the argument "quit" it gives up with exit code 7 before the loop runs.

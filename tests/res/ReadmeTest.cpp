@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The README's "How to play" retells the rules text that Help > Rules shows, for people who
 // have not started the program yet. Its numbers are what a reader plays by, so each has to be
 // one the rules text gives, and its scores have to be the rules' chart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's resources: what the framework and the dialogs rely on in the tables, the rules
 // text against the engine's own numbers, and the icon's files.
 #include "afx/Resources.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers that set up and inspect positions for the engine's tests and benchmarks.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game's document shown by the board in a window of the headless platform, wired as the
 // program wires them. The document has no game until NewGame.
 #pragma once

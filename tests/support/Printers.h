@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lets GoogleTest print the framework's strings in failure messages.
 #pragma once
 

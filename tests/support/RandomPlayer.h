@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays games through the document's public operations the way the board drives them: in the
 // choose phase a draw or a take, after a draw a placement, each picked at random among the
 // legal moves. Deterministic for a given seed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the board on the headless platform, and what the board should show for any state
 // of the game, derived from the layout rather than from the view.
 #pragma once
