@@ -37,7 +37,7 @@ build: deps $(BUILD_DIR)/build.ninja
 build-asan: deps $(ASAN_BUILD_DIR)/build.ninja
 	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
 
-# The Debian package (build/zintra-win_<version>_<arch>.deb), from the install rules.
+# The Debian package (build/zintra-win_<version>-<revision>_<arch>.deb), from the install rules.
 package: build
 	cd $(BUILD_DIR) && cpack
 
