@@ -72,6 +72,11 @@ FrameWidget::FrameWidget(CWnd& frame, const FrameWindowParts& parts)
             icon.addFile(QString::fromUtf8(file));
         }
         setWindowIcon(icon);
+        // The first frame's icon is the program's: boxes and dialogs shown while no frame is on
+        // screen to own them carry it too.
+        if (QApplication::windowIcon().isNull()) {
+            QApplication::setWindowIcon(icon);
+        }
     }
     const CREATESTRUCT& cs = m_createStruct;
     if (cs.cx != CW_USEDEFAULT && cs.cy != CW_USEDEFAULT) {

@@ -73,7 +73,8 @@ TEST(StartUp, EndsWithTheCodeItQuitWithBeforeTheLoop)
     EXPECT_EQ(run.exitCode, 7) << run.errorLines.join('\n').toStdString();
 }
 
-TEST(StartUp, ShowsItsWindowOnAnXDisplayAndEndsCleanly)
+// The one test here that needs an X server (CMake puts its suite in the gui tier).
+TEST(StartUpOnX, ShowsItsWindowAndEndsCleanly)
 {
     // The way the program runs on a desktop: Qt's default platform on an X server of the
     // test's own, with no window manager.
