@@ -5,10 +5,10 @@
 #pragma once
 
 #include "tests/gui/BoardModel.h"
-#include "tests/gui/ChildProcess.h"
 #include "tests/gui/XConnection.h"
 #include "tests/gui/XServer.h"
 #include "tests/gui/XdoTool.h"
+#include "tests/support/ChildProcess.h"
 
 #include <gtest/gtest.h>
 
