@@ -90,8 +90,8 @@ bool QtPlatform::EnsureApplication()
 
 std::string QtPlatform::ProgramName() const
 {
-    if (const CWinApp* app = AfxGetApp(); app != nullptr && !app->m_pszAppName.IsEmpty()) {
-        return ToQString(app->m_pszAppName).toStdString();
+    if (const CWinApp* app = AfxGetApp(); app != nullptr && app->m_pszExeName != nullptr) {
+        return ToQString(app->m_pszExeName).toStdString();
     }
     const size_t slash = m_programPath.find_last_of('/');
     return slash == std::string::npos ? m_programPath : m_programPath.substr(slash + 1);

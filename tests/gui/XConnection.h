@@ -8,7 +8,11 @@
 
 #include <QImage>
 #include <QRect>
+<<<<<<< HEAD
 #include <QSize>
+=======
+#include <chrono>
+>>>>>>> cli-monkey
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +48,10 @@ public:
     // Sends `window` the WM_DELETE_WINDOW message a window manager sends when its close box
     // is pressed. False when the window does not take part in that protocol.
     bool RequestClose(XWindowId window);
+    // Sends `window` the _NET_WM_PING a window manager sends to see whether a program still
+    // answers, and waits up to `timeout` for the answer. An answer proves that the program's
+    // event loop (or a modal loop inside it) is running.
+    bool Ping(XWindowId window, std::chrono::milliseconds timeout);
 
 private:
     struct State;
