@@ -8,11 +8,9 @@
 
 #include <QImage>
 #include <QRect>
-<<<<<<< HEAD
 #include <QSize>
-=======
+
 #include <chrono>
->>>>>>> cli-monkey
 #include <memory>
 #include <string>
 #include <vector>
