@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++
-    qt6-base-dev libx11-dev fonts-dejavu-core
+    qt6-base-dev libx11-dev libxcb-xkb-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format clang-tidy
     xvfb xdotool

@@ -134,6 +134,12 @@ std::vector<XWindowId> XConnection::MappedWindows()
     return m_state->mapped;
 }
 
+void XConnection::FocusNoWindow()
+{
+    XSetInputFocus(m_state->display, None, RevertToNone, CurrentTime);
+    XSync(m_state->display, False);
+}
+
 bool XConnection::RequestClose(XWindowId window)
 {
     Display* display = m_state->display;

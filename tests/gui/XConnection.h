@@ -36,6 +36,9 @@ public:
     void WatchMaps();
     // The windows mapped since WatchMaps, oldest first; a window mapped twice is there twice.
     std::vector<XWindowId> MappedWindows();
+    // Leaves the keyboard to no window at all: every program on the display then hears of no
+    // key, as while another program has the keyboard.
+    void FocusNoWindow();
     // Sends `window` the WM_DELETE_WINDOW message a window manager sends when its close box
     // is pressed. False when the window does not take part in that protocol.
     bool RequestClose(XWindowId window);
