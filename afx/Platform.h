@@ -59,7 +59,8 @@ public:
     // ShowWindow. Messages from the user reach the object through CWnd::SendMessage:
     // WM_COMMAND for menu items, accelerators and dialog buttons, WM_MENUSELECT while a menu
     // is open, WM_CLOSE for the close box, WM_LBUTTONUP on views, and WM_IDLEUPDATECMDUI to
-    // frames now and then so that their status bars follow the keyboard's lock keys.
+    // frames as they show and whenever a lock key may have changed, so that their status bars
+    // follow the keyboard's lock keys.
 
     // A top-level frame window; null when it cannot be made.
     virtual HWND CreateFrameWindow(CWnd& frame, const FrameWindowParts& parts) = 0;

@@ -5,8 +5,8 @@
 
 #include "afx/CWinApp.h"
 #include "afx/CWnd.h"
-#include "afx/qt/AppWatcher.h"
 #include "afx/qt/FrameWidget.h"
+#include "afx/qt/LockKeyWatcher.h"
 #include "afx/qt/QtText.h"
 #include "afx/qt/X11Session.h"
 
@@ -80,11 +80,8 @@ bool QtPlatform::EnsureApplication()
         }
         m_application = std::make_unique<QApplication>(m_argc, m_argv.data());
     }
-    if (m_watcher == nullptr) {
-        // The program ends when it posts its quit message, not when Qt sees no window left.
-        QGuiApplication::setQuitOnLastWindowClosed(false);
-        m_watcher = std::make_unique<AppWatcher>(*this);
-    }
+    // The program ends when it posts its quit message, not when Qt sees no window left.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     return true;
 }
 
@@ -145,6 +142,13 @@ SHORT QtPlatform::GetKeyState(int virtualKey)
         return 0;
     }
     return x11::IsIndicatorOn(indicator) ? SHORT{1} : SHORT{0};
+}
+
+void QtPlatform::WatchLockKeys()
+{
+    if (m_watcher == nullptr) {
+        m_watcher = std::make_unique<LockKeyWatcher>(*this);
+    }
 }
 
 void QtPlatform::SendIdleUpdates()

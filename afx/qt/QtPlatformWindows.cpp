@@ -98,6 +98,7 @@ BOOL QtPlatform::ShowWindow(HWND window, int nCmdShow)
         widget->activateWindow();
     }
     if (frame != nullptr) {
+        WatchLockKeys();
         record->wnd->SendMessage(WM_IDLEUPDATECMDUI);
     }
     return wasVisible;
