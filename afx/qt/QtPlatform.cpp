@@ -6,6 +6,7 @@
 #include "afx/CWinApp.h"
 #include "afx/CWnd.h"
 #include "afx/qt/AppWatcher.h"
+#include "afx/qt/EndGuard.h"
 #include "afx/qt/FrameWidget.h"
 #include "afx/qt/QtText.h"
 #include "afx/qt/X11Session.h"
@@ -54,6 +55,7 @@ QtPlatform::~QtPlatform()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     m_watcher.reset();
+    m_endGuard.reset();
     m_application.reset();
     if (GetPlatform() == this) {
         SetPlatform(nullptr);
@@ -81,9 +83,12 @@ bool QtPlatform::EnsureApplication()
         m_application = std::make_unique<QApplication>(m_argc, m_argv.data());
     }
     if (m_watcher == nullptr) {
-        // The program ends when it posts its quit message, not when Qt sees no window left.
+        // The program ends when it posts its quit message, not when Qt sees no window left or
+        // no work of its own under way.
         QGuiApplication::setQuitOnLastWindowClosed(false);
+        QCoreApplication::setQuitLockEnabled(false);
         m_watcher = std::make_unique<AppWatcher>(*this);
+        m_endGuard = std::make_unique<EndGuard>();
     }
     return true;
 }

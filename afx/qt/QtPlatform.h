@@ -27,6 +27,7 @@ class QWidget;
 namespace afx::qt {
 
 class AppWatcher;
+class EndGuard;
 class ViewWidget;
 
 class QtPlatform : public Platform {
@@ -93,6 +94,7 @@ private:
     std::vector<char*> m_argv;
     std::unique_ptr<QApplication> m_application; // null when the program made its own
     std::unique_ptr<AppWatcher> m_watcher;
+    std::unique_ptr<EndGuard> m_endGuard; // while there is an application: a clean end under it
     bool m_noDisplay = false;
 
     WindowList m_windows;

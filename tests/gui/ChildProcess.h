@@ -22,6 +22,9 @@ public:
         std::string outputFile;
         // A descriptor that becomes the child's stdout instead (for instance a pipe's write end).
         int stdoutFd = -1;
+        // Where the child starts; empty: where the test is. A folder it cannot enter makes it
+        // exit at once with status 127.
+        std::string workingDirectory;
     };
 
     // Starts `arguments[0]` (a path) with the rest as its arguments. Throws std::runtime_error

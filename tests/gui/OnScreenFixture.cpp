@@ -121,7 +121,8 @@ void OnScreenTest::TearDown()
         // A program that is still running is closed as a user would close it, so that every
         // test also sees it end cleanly (in the sanitizer build: without leaks). After a
         // failure it may be stuck anywhere, and is just stopped.
-        if (!HasFailure() && m_main != 0 && !m_program->HasEnded() && OtherWindows().empty()) {
+        if (!HasFailure() && m_x != nullptr && m_main != 0 && !m_program->HasEnded() &&
+            OtherWindows().empty()) {
             EXPECT_TRUE(m_x->RequestClose(m_main));
             EXPECT_EQ(m_program->Wait(kPatience), std::optional<int>(0))
                 << "the program did not end cleanly when its window was closed";
@@ -138,7 +139,8 @@ void OnScreenTest::TearDown()
     m_server.reset();
 }
 
-void OnScreenTest::Launch(const std::vector<std::string>& arguments)
+void OnScreenTest::Launch(const std::vector<std::string>& arguments,
+                          const Surroundings& surroundings)
 {
     std::vector<std::string> command{ZINTRA_WIN_PROGRAM};
     command.insert(command.end(), arguments.begin(), arguments.end());
@@ -155,6 +157,9 @@ void OnScreenTest::Launch(const std::vector<std::string>& arguments)
                                   (asanOptions != nullptr ? asanOptions : "") +
                                   ":strict_string_checks=0");
     options.environment.push_back("LSAN_OPTIONS=suppressions=" ZINTRA_GUI_LSAN_SUPPRESSIONS);
+    options.environment.insert(options.environment.end(), surroundings.environment.begin(),
+                               surroundings.environment.end());
+    options.workingDirectory = surroundings.workingDirectory;
     m_programLog = testing::TempDir() + "zintra_win-" + std::to_string(getpid()) + ".log";
     options.outputFile = m_programLog;
     m_program = std::make_unique<ChildProcess>(command, options);
@@ -163,6 +168,18 @@ void OnScreenTest::Launch(const std::vector<std::string>& arguments)
 std::optional<int> OnScreenTest::WaitForExit(std::chrono::milliseconds timeout)
 {
     return m_program->Wait(timeout);
+}
+
+std::string OnScreenTest::ProgramOutput() const
+{
+    return ReadFile(m_programLog);
+}
+
+void OnScreenTest::KillServer(int signal)
+{
+    m_xdo.reset();
+    m_x.reset();
+    m_server->Kill(signal);
 }
 
 XWindowId OnScreenTest::WaitForPlayersDialog()
