@@ -5,6 +5,7 @@
 
 #include "afx/CWinApp.h"
 #include "afx/CWnd.h"
+#include "afx/qt/EndGuard.h"
 #include "afx/qt/FrameWidget.h"
 #include "afx/qt/LockKeyWatcher.h"
 #include "afx/qt/QtText.h"
@@ -54,6 +55,7 @@ QtPlatform::~QtPlatform()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     m_watcher.reset();
+    m_endGuard.reset();
     m_application.reset();
     if (GetPlatform() == this) {
         SetPlatform(nullptr);
@@ -80,8 +82,13 @@ bool QtPlatform::EnsureApplication()
         }
         m_application = std::make_unique<QApplication>(m_argc, m_argv.data());
     }
-    // The program ends when it posts its quit message, not when Qt sees no window left.
-    QGuiApplication::setQuitOnLastWindowClosed(false);
+    if (m_endGuard == nullptr) {
+        // The program ends when it posts its quit message, not when Qt sees no window left or
+        // no work of its own under way.
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+        QCoreApplication::setQuitLockEnabled(false);
+        m_endGuard = std::make_unique<EndGuard>();
+    }
     return true;
 }
 

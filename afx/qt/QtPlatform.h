@@ -27,6 +27,7 @@ class QWidget;
 namespace afx::qt {
 
 class LockKeyWatcher;
+class EndGuard;
 class ViewWidget;
 
 class QtPlatform : public Platform {
@@ -96,6 +97,7 @@ private:
     std::vector<char*> m_argv;
     std::unique_ptr<QApplication> m_application; // null when the program made its own
     std::unique_ptr<LockKeyWatcher> m_watcher;   // once a frame has been shown
+    std::unique_ptr<EndGuard> m_endGuard; // while there is an application: a clean end under it
     bool m_noDisplay = false;
 
     WindowList m_windows;

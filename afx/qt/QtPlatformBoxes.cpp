@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
 
 namespace afx::qt {
 
@@ -44,6 +45,21 @@ QWidget* ModalParent(const Window* owner)
 {
     QWidget* shown = ShownWidget(owner);
     return shown != nullptr ? shown->window() : nullptr;
+}
+
+// The program keeps no settings, yet Qt's file dialog writes the folders it visited to the
+// user's Qt settings (QtProject.conf under the configuration folder) when it closes, making the
+// folders on the way, and under "/" when there is no home. Those settings go below a file that
+// is no folder, where nothing can be made, for the rest of the run.
+void KeepDialogSettingsNowhere()
+{
+    static const bool redirected = [] {
+        for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+            QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+        }
+        return true;
+    }();
+    static_cast<void>(redirected);
 }
 
 } // namespace
@@ -119,6 +135,7 @@ BOOL QtPlatform::PromptForFileToOpen(HWND owner, CString& path)
     if (!EnsureApplication()) {
         return FALSE;
     }
+    KeepDialogSettingsNowhere();
     const QString chosen = QFileDialog::getOpenFileName(ModalParent(m_windows.Find(owner)));
     if (chosen.isEmpty()) {
         return FALSE;

@@ -37,6 +37,17 @@ xcb_connection_t* QtConnection()
     return x11 != nullptr ? x11->connection() : nullptr;
 }
 
+// What OnLostConnection was given.
+void (*g_lostConnection)() = nullptr;
+
+int ReportLostConnection(Display* /*display*/)
+{
+    if (g_lostConnection != nullptr) {
+        g_lostConnection();
+    }
+    return 0;
+}
+
 } // namespace
 
 namespace afx::qt::x11 {
@@ -140,6 +151,12 @@ bool WindowManagerRuns()
         XFree(data);
     }
     return status == Success && type == XA_WINDOW && count == 1;
+}
+
+void OnLostConnection(void (*lost)())
+{
+    g_lostConnection = lost;
+    XSetIOErrorHandler(ReportLostConnection);
 }
 
 } // namespace afx::qt::x11

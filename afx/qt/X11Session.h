@@ -58,4 +58,8 @@ private:
 // while Qt shows its windows on anything but an X display.
 bool WindowManagerRuns();
 
+// From now on, when Xlib finds the connection to any display broken it calls `lost` instead of
+// printing its own report; Xlib then calls exit(). The handler stays for the process's life.
+void OnLostConnection(void (*lost)());
+
 } // namespace afx::qt::x11

@@ -122,7 +122,8 @@ void OnScreenTest::TearDown()
         // A program that is still running is closed as a user would close it, so that every
         // test also sees it end cleanly (in the sanitizer build: without leaks). After a
         // failure it may be stuck anywhere, and is just stopped.
-        if (!HasFailure() && m_main != 0 && !m_program->HasEnded() && OtherWindows().empty()) {
+        if (!HasFailure() && m_x != nullptr && m_main != 0 && !m_program->HasEnded() &&
+            OtherWindows().empty()) {
             EXPECT_TRUE(m_x->RequestClose(m_main));
             EXPECT_EQ(m_program->Wait(kPatience), std::optional<int>(0))
                 << "the program did not end cleanly when its window was closed";
@@ -142,7 +143,8 @@ void OnScreenTest::TearDown()
     m_server.reset();
 }
 
-void OnScreenTest::Launch(const std::vector<std::string>& arguments)
+void OnScreenTest::Launch(const std::vector<std::string>& arguments,
+                          const Surroundings& surroundings)
 {
     std::vector<std::string> command{ZINTRA_WIN_PROGRAM};
     command.insert(command.end(), arguments.begin(), arguments.end());
@@ -167,6 +169,9 @@ void OnScreenTest::Launch(const std::vector<std::string>& arguments)
         mkdir(m_runtimeDir.c_str(), 0700);
         options.environment.push_back("XDG_RUNTIME_DIR=" + m_runtimeDir);
     }
+    options.environment.insert(options.environment.end(), surroundings.environment.begin(),
+                               surroundings.environment.end());
+    options.workingDirectory = surroundings.workingDirectory;
     m_programLog = testing::TempDir() + "zintra_win-" + std::to_string(getpid()) + ".log";
     options.outputFile = m_programLog;
     m_program = std::make_unique<ChildProcess>(command, options);
@@ -180,6 +185,13 @@ std::optional<int> OnScreenTest::WaitForExit(std::chrono::milliseconds timeout)
 std::string OnScreenTest::ProgramOutput() const
 {
     return ReadFile(m_programLog);
+}
+
+void OnScreenTest::KillServer(int signal)
+{
+    m_xdo.reset();
+    m_x.reset();
+    m_server->Kill(signal);
 }
 
 XWindowId OnScreenTest::WaitForPlayersDialog()

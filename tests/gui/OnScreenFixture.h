@@ -33,12 +33,23 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // What the program starts with besides its arguments.
+    struct Surroundings {
+        // Extra or replaced environment variables, "NAME=value"; "NAME" alone removes one.
+        std::vector<std::string> environment;
+        // Where it starts; empty: where the test is.
+        std::string workingDirectory;
+    };
+
     // Starts the program with `arguments` after its name.
-    void Launch(const std::vector<std::string>& arguments);
+    void Launch(const std::vector<std::string>& arguments, const Surroundings& surroundings = {});
     // The program's exit code once it has ended; none if it still runs after `timeout`.
     std::optional<int> WaitForExit(std::chrono::milliseconds timeout);
     // Everything the program has written to stdout and stderr so far.
     std::string ProgramOutput() const;
+    // The X server goes away with `signal` under the running program. The test's own
+    // connection and xdotool go first, since they cannot be used any more.
+    void KillServer(int signal);
 
     // The "Number of Players" dialog, once it shows; fails the test if it does not.
     XWindowId WaitForPlayersDialog();

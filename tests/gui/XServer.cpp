@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <poll.h>
+#include <signal.h>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -79,3 +80,8 @@ XServer::XServer()
 }
 
 XServer::~XServer() = default;
+
+void XServer::Kill(int signal)
+{
+    kill(m_process->Pid(), signal);
+}

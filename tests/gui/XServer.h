@@ -22,6 +22,9 @@ public:
     // ":N", for DISPLAY.
     const std::string& DisplayName() const { return m_displayName; }
 
+    // Sends the server `signal`: SIGKILL as when it crashes, SIGTERM as when it is shut down.
+    void Kill(int signal);
+
     static constexpr int kScreenWidth = 1280;
     static constexpr int kScreenHeight = 1024;
 

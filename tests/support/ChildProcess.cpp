@@ -97,6 +97,9 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments, const Opti
             close(fd);
         }
     }
+    if (!options.workingDirectory.empty() && chdir(options.workingDirectory.c_str()) != 0) {
+        _exit(127);
+    }
     execve(argv[0], argv.data(), envp.data());
     _exit(127);
 }

@@ -26,6 +26,9 @@ public:
         int stderrFd = -1;
         // Starts the child with no stdout at all, as `>&-` in a shell does.
         bool closeStdout = false;
+        // Where the child starts; empty: where the test is. A folder it cannot enter makes it
+        // exit at once with status 127.
+        std::string workingDirectory;
     };
 
     // Starts `arguments[0]` (a path) with the rest as its arguments. Throws std::runtime_error
