@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev libx11-dev libxcb-xkb-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format clang-tidy
-    xvfb xdotool x11-apps
+    xvfb xdotool x11-apps weston qt6-wayland
     dpkg-dev file desktop-file-utils appstream groff-base lintian
 )
 

@@ -17,17 +17,40 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <sys/stat.h>
 #include <utility>
 
 namespace afx::qt {
 
 namespace {
 
-// Whether Qt will show its windows on an X display: the xcb platform, its default here.
+// Whether a Wayland compositor listens where Wayland clients look for one: the socket named by
+// WAYLAND_DISPLAY (wayland-0 when unset), in XDG_RUNTIME_DIR unless the name is a path.
+bool WaylandCompositorListens()
+{
+    const char* name = std::getenv("WAYLAND_DISPLAY");
+    std::string socket = name != nullptr && *name != '\0' ? name : "wayland-0";
+    if (socket.front() != '/') {
+        const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        if (runtime == nullptr || *runtime == '\0') {
+            return false;
+        }
+        socket = std::string(runtime) + "/" + socket;
+    }
+    struct stat status {};
+    return stat(socket.c_str(), &status) == 0 && S_ISSOCK(status.st_mode);
+}
+
+// Whether Qt will show its windows on an X display: the platform QT_QPA_PLATFORM names, or
+// else Qt's own choice, which is Wayland where a compositor listens and X otherwise.
 bool UsesX11()
 {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    return platform == nullptr || *platform == '\0' || std::strncmp(platform, "xcb", 3) == 0;
+    if (platform != nullptr && *platform != '\0') {
+        return std::strncmp(platform, "xcb", 3) == 0;
+    }
+    return !WaylandCompositorListens();
 }
 
 } // namespace
@@ -80,6 +103,9 @@ bool QtPlatform::EnsureApplication()
                 return false;
             }
         }
+        // Wayland compositors match windows to the desktop entry, and so to its icon, by
+        // this name.
+        QGuiApplication::setDesktopFileName(QStringLiteral(ZINTRA_APP_ID));
         m_application = std::make_unique<QApplication>(m_argc, m_argv.data());
     }
     if (m_endGuard == nullptr) {

@@ -56,8 +56,8 @@ void ViewWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint point = event->position().toPoint();
     // A release outside the view belongs to whatever window lies there, not to the view that
-    // saw the press.
-    if (event->button() != Qt::LeftButton || !rect().contains(point)) {
+    // saw the press; so does one over a part of the view scrolled out of sight.
+    if (event->button() != Qt::LeftButton || !visibleRegion().contains(point)) {
         QWidget::mouseReleaseEvent(event);
         return;
     }

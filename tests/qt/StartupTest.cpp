@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <string>
 
 namespace {
@@ -42,6 +43,10 @@ QProcessEnvironment Environment(const char* display, const char* qtPlatform)
     if (qtPlatform != nullptr) {
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromUtf8(qtPlatform));
     }
+    // Nor the Wayland compositor of a desktop the tests may run in, which Qt would prefer to
+    // an X display: the folder where Wayland clients look for one is the tests' own.
+    static const QTemporaryDir runtime;
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     return environment;
 }
 

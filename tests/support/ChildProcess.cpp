@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
 #include <signal.h>
+#include <sstream>
 #include <stdexcept>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -46,6 +48,14 @@ std::vector<char*> PointersTo(std::vector<std::string>& strings)
 }
 
 } // namespace
+
+std::string ReadWholeFile(const std::string& path)
+{
+    std::ifstream file(path);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
 
 ChildProcess::ChildProcess(const std::vector<std::string>& arguments, const Options& options)
 {

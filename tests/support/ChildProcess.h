@@ -10,6 +10,10 @@
 #include <sys/types.h>
 #include <vector>
 
+// The whole of the file at `path`, such as the output a child wrote there; empty when there is
+// no such file.
+std::string ReadWholeFile(const std::string& path);
+
 class ChildProcess {
 public:
     struct Options {
