@@ -101,8 +101,7 @@ inline constexpr DWORD DS_SETFONT = 0x40U;
 inline constexpr DWORD DS_FIXEDSYS = 0x08U;
 // A control bar docked at the bottom of its frame, with a border along its top.
 inline constexpr DWORD CBRS_BOTTOM = 0x8200U;
-// Button and static control styles.
-inline constexpr DWORD BS_DEFPUSHBUTTON = 0x1U;
+// Static control styles.
 inline constexpr DWORD SS_NOPREFIX = 0x80U;
 
 // Virtual keys with a lock state.

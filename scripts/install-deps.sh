@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang-format clang-tidy
     xvfb xdotool
-    dpkg-dev file desktop-file-utils appstream groff-base
+    dpkg-dev file desktop-file-utils appstream groff-base lintian
 )
 
 missing=()

@@ -3,6 +3,7 @@
 // game's invariants checked after every move.
 #include "game/GameRules.h"
 #include "tests/support/GameFixtures.h"
+#include "tests/support/GameInvariants.h"
 #include "tests/support/RandomPlayer.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 
 namespace {
 
+<<<<<<< HEAD
 // The invariants that hold between moves; empty when all hold, else the first broken one.
 std::string BrokenInvariant(const GameRules& doc)
 {
@@ -57,6 +59,8 @@ std::string BrokenInvariant(const GameRules& doc)
     return {};
 }
 
+=======
+>>>>>>> cli-monkey
 // Picks a move at random, legal or not, as a stray click might, and carries it out if the
 // rules refuse it (legal moves are left to the random player, which keeps the turn phase).
 // False when such a refused move reported anything or changed the game.

@@ -15,6 +15,7 @@
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -131,6 +132,9 @@ void OnScreenTest::TearDown()
             std::cout << "The program's output:\n" << ReadFile(m_programLog) << '\n';
         }
         std::remove(m_programLog.c_str());
+        if (!m_runtimeDir.empty()) {
+            rmdir(m_runtimeDir.c_str());
+        }
     }
     m_program.reset();
     m_xdo.reset();
@@ -154,7 +158,15 @@ void OnScreenTest::Launch(const std::vector<std::string>& arguments)
     options.environment.push_back(std::string("ASAN_OPTIONS=") +
                                   (asanOptions != nullptr ? asanOptions : "") +
                                   ":strict_string_checks=0");
-    options.environment.push_back("LSAN_OPTIONS=suppressions=" ZINTRA_GUI_LSAN_SUPPRESSIONS);
+    // Suppressed leaks are not worth a word in the program's output, which tests may read.
+    options.environment.push_back(
+        "LSAN_OPTIONS=print_suppressions=0:suppressions=" ZINTRA_GUI_LSAN_SUPPRESSIONS);
+    // Qt warns on every start without a runtime folder, which a test's environment may lack.
+    if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
+        m_runtimeDir = testing::TempDir() + "zintra_win-runtime-" + std::to_string(getpid());
+        mkdir(m_runtimeDir.c_str(), 0700);
+        options.environment.push_back("XDG_RUNTIME_DIR=" + m_runtimeDir);
+    }
     m_programLog = testing::TempDir() + "zintra_win-" + std::to_string(getpid()) + ".log";
     options.outputFile = m_programLog;
     m_program = std::make_unique<ChildProcess>(command, options);
@@ -163,6 +175,11 @@ void OnScreenTest::Launch(const std::vector<std::string>& arguments)
 std::optional<int> OnScreenTest::WaitForExit(std::chrono::milliseconds timeout)
 {
     return m_program->Wait(timeout);
+}
+
+std::string OnScreenTest::ProgramOutput() const
+{
+    return ReadFile(m_programLog);
 }
 
 XWindowId OnScreenTest::WaitForPlayersDialog()

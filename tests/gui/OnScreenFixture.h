@@ -5,10 +5,10 @@
 #pragma once
 
 #include "tests/gui/BoardModel.h"
-#include "tests/gui/ChildProcess.h"
 #include "tests/gui/XConnection.h"
 #include "tests/gui/XServer.h"
 #include "tests/gui/XdoTool.h"
+#include "tests/support/ChildProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +37,8 @@ protected:
     void Launch(const std::vector<std::string>& arguments);
     // The program's exit code once it has ended; none if it still runs after `timeout`.
     std::optional<int> WaitForExit(std::chrono::milliseconds timeout);
+    // Everything the program has written to stdout and stderr so far.
+    std::string ProgramOutput() const;
 
     // The "Number of Players" dialog, once it shows; fails the test if it does not.
     XWindowId WaitForPlayersDialog();
@@ -98,6 +100,7 @@ private:
     std::unique_ptr<XdoTool> m_xdo;
     std::unique_ptr<ChildProcess> m_program;
     std::string m_programLog;
+    std::string m_runtimeDir; // made for the program when the test's environment has none
 
     XWindowId m_main = 0;
     std::optional<QPoint> m_boardOrigin;

@@ -3,7 +3,7 @@
 // run side by side. It is ended with the object.
 #pragma once
 
-#include "tests/gui/ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
 #include <memory>
 #include <string>

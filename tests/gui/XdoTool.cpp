@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/gui/XdoTool.h"
 
-#include "tests/gui/ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
 #include <poll.h>
 #include <sstream>

@@ -6,6 +6,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
@@ -329,14 +330,16 @@ QtBackendTest::~QtBackendTest()
 {
     frame.reset();
     afx::SetResources(nullptr);
+    // The first frame gives the program its icon; the next test starts without one.
+    QApplication::setWindowIcon(QIcon());
 }
 
-void QtBackendTest::OpenFrame(bool show)
+void QtBackendTest::OpenFrame(bool show, UINT resourceId)
 {
     frame = std::make_unique<TestFrame>();
     CCreateContext context;
     context.m_pNewViewClass = RUNTIME_CLASS(TestView);
-    ASSERT_NE(frame->LoadFrame(IDR_TEST, WS_FRAME_DEFAULT, nullptr, &context), FALSE);
+    ASSERT_NE(frame->LoadFrame(resourceId, WS_FRAME_DEFAULT, nullptr, &context), FALSE);
     if (show) {
         frame->ShowWindow(SW_SHOW);
         frame->UpdateWindow();

@@ -139,9 +139,9 @@ protected:
     QtBackendTest(QtBackendTest&&) = delete;
     QtBackendTest& operator=(QtBackendTest&&) = delete;
 
-    // Creates the test frame with its view and status bar; shows it and waits until it is
-    // active when `show` is set.
-    void OpenFrame(bool show = true);
+    // Creates the test frame with its view and status bar from resource `resourceId`; shows it
+    // and waits until it is active when `show` is set.
+    void OpenFrame(bool show = true, UINT resourceId = IDR_TEST);
 
     QMainWindow* FrameWidget() const;
     QWidget* ViewWidget() const;

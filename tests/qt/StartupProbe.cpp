@@ -2,6 +2,7 @@
 // A small program on the Qt backend that the start-up tests run in a process of their own: it
 // starts as a real program does, with a frame as its main window, which it closes again from
 // the event loop; with the argument "quit" it gives up with exit code 7 before the loop runs.
+// It calls itself "probe" on the terminal, and "Probe" in its windows.
 #include "afx/CFrameWnd.h"
 #include "afx/CWinApp.h"
 #include "afx/Resources.h"
@@ -16,7 +17,9 @@ class ProbeApp : public CWinApp {
 public:
     ProbeApp()
         : CWinApp(L"Probe")
-    {}
+    {
+        m_pszExeName = L"probe";
+    }
 
     BOOL InitInstance() override
     {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tests/gui/ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -83,6 +83,12 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments, const Opti
     }
     if (options.stdoutFd >= 0) {
         dup2(options.stdoutFd, STDOUT_FILENO);
+    }
+    if (options.stderrFd >= 0) {
+        dup2(options.stderrFd, STDERR_FILENO);
+    }
+    if (options.closeStdout) {
+        close(STDOUT_FILENO);
     }
     // Our own descriptors (the X connection among them) are not the child's business.
     const int maxFd = static_cast<int>(sysconf(_SC_OPEN_MAX));

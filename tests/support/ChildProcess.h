@@ -20,8 +20,12 @@ public:
         int inheritedFd = -1;
         // Where the child's stdout and stderr go; empty: the test's own.
         std::string outputFile;
-        // A descriptor that becomes the child's stdout instead (for instance a pipe's write end).
+        // Descriptors that become the child's stdout and stderr instead (for instance a pipe's
+        // write end); they win over `outputFile`.
         int stdoutFd = -1;
+        int stderrFd = -1;
+        // Starts the child with no stdout at all, as `>&-` in a shell does.
+        bool closeStdout = false;
     };
 
     // Starts `arguments[0]` (a path) with the rest as its arguments. Throws std::runtime_error

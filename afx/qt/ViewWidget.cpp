@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "afx/qt/ViewWidget.h"
+
+#include "afx/qt/QtPlatform.h"
+
+#include <QMouseEvent>
+
+namespace afx::qt {
+
+namespace {
+
+// Mouse-message flags: the modifier keys and the other buttons held at the release.
+constexpr WPARAM MK_RBUTTON = 0x0002;
+constexpr WPARAM MK_SHIFT = 0x0004;
+constexpr WPARAM MK_CONTROL = 0x0008;
+constexpr WPARAM MK_MBUTTON = 0x0010;
+
+} // namespace
+
+ViewWidget::ViewWidget(QtPlatform& platform, CWnd& view, Window& frame, QWidget* parent)
+    : QWidget(parent)
+    , m_platform(platform)
+    , m_window(view, &frame, *this)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QSize ViewWidget::sizeHint() const
+{
+    // Room for the whole board, which lies at fixed pixels.
+    return {800, 660};
+}
+
+QEvent::Type ViewWidget::DeliverPaintEvent()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+bool ViewWidget::event(QEvent* event)
+{
+    if (event->type() == DeliverPaintEvent()) {
+        m_platform.DeliverPaint(*this);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void ViewWidget::paintEvent(QPaintEvent* event)
+{
+    m_platform.PaintView(*this, *event);
+}
+
+void ViewWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    // A release outside the view belongs to whatever window lies there, not to the view that
+    // saw the press.
+    if (event->button() != Qt::LeftButton || !rect().contains(point)) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    WPARAM flags = 0;
+    if (event->modifiers().testFlag(Qt::ShiftModifier)) {
+        flags |= MK_SHIFT;
+    }
+    if (event->modifiers().testFlag(Qt::ControlModifier)) {
+        flags |= MK_CONTROL;
+    }
+    if (event->buttons().testFlag(Qt::RightButton)) {
+        flags |= MK_RBUTTON;
+    }
+    if (event->buttons().testFlag(Qt::MiddleButton)) {
+        flags |= MK_MBUTTON;
+    }
+    m_window.Send(WM_LBUTTONUP, flags, MAKELPARAM(point.x(), point.y()));
+}
+
+} // namespace afx::qt
