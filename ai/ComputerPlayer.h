@@ -13,7 +13,7 @@
 // always gives the same step); the time cap only stops a search that runs far slower than it
 // should (a loaded or instrumented build), at the price of that step's reproducibility.
 struct SearchBudget {
-    static constexpr int DEFAULT_ITERATIONS = 1500;
+    static constexpr int DEFAULT_ITERATIONS = 1000;
 
     int iterations = DEFAULT_ITERATIONS;
     std::chrono::milliseconds timeCap{1000};
