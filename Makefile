@@ -75,6 +75,7 @@ tidy: build
 bench: build
 	$(BUILD_DIR)/bench/game_bench
 	$(BUILD_DIR)/bench/board_bench
+	$(BUILD_DIR)/bench/ai_bench
 	$(BUILD_DIR)/bench/qt_click_bench
 	BUILD_DIR=$(BUILD_DIR) bench/startup.sh
 	BUILD_DIR=$(BUILD_DIR) bench/idle.sh
