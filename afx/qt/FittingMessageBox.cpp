@@ -33,11 +33,13 @@ void FittingMessageBox::showEvent(QShowEvent* event)
     if (event->spontaneous() || m_textArea != nullptr || shownOn == nullptr) {
         return;
     }
-    const int allowed = shownOn->availableGeometry().height() - DecorationHeight(parentWidget());
+    const QRect available = shownOn->availableGeometry();
+    const int allowed = available.height() - DecorationHeight(parentWidget());
     if (height() > allowed) {
         ScrollText(allowed);
-        // Placed again, as Qt placed it for its first size: over its owner, on the screen.
+        // Over its owner, as Qt placed it for its first size, and the screen's height tall.
         adjustPosition(parentWidget());
+        move(x(), available.top());
     }
 }
 
@@ -72,7 +74,7 @@ void FittingMessageBox::ScrollText(int height)
     const int around = this->height() - label->height();
     const int barWidth = m_textArea->verticalScrollBar()->sizeHint().width();
     m_textArea->setFixedSize(label->width() + barWidth, std::max(height - around, 0));
-    grid->replaceWidget(label, m_textArea);
+    delete grid->replaceWidget(label, m_textArea); // the label's place in the grid, now empty
     label->hide();
     setFixedSize(width() + barWidth, height);
 }
