@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QRect>
 #include <QSize>
-
 #include <chrono>
 #include <memory>
 #include <string>
