@@ -69,6 +69,7 @@ bench: build
 	$(BUILD_DIR)/bench/game_bench
 	$(BUILD_DIR)/bench/board_bench
 	$(BUILD_DIR)/bench/qt_click_bench
+	$(BUILD_DIR)/bench/memory_soak
 	BUILD_DIR=$(BUILD_DIR) bench/startup.sh
 
 # The README's picture, made afresh from the program (doc/screenshot.png): a fixed deal and
