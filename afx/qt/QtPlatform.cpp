@@ -9,6 +9,7 @@
 #include "afx/qt/EndGuard.h"
 #include "afx/qt/FrameWidget.h"
 #include "afx/qt/QtText.h"
+#include "afx/qt/SharedIconStyle.h"
 #include "afx/qt/X11Session.h"
 
 #include <QApplication>
@@ -89,6 +90,7 @@ bool QtPlatform::EnsureApplication()
         QCoreApplication::setQuitLockEnabled(false);
         m_watcher = std::make_unique<AppWatcher>(*this);
         m_endGuard = std::make_unique<EndGuard>();
+        SharedIconStyle::Install();
     }
     return true;
 }
