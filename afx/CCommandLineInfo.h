@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the command line asks the program to do, as ParseCommandLine fills it in: with no
-// arguments, a new document.
+// What the command line asks the program to do, as ParseCommandLine fills it in. A program
+// says in its own class what its arguments mean; whatever they are, ProcessShellCommand then
+// makes the new document the program starts with.
 #pragma once
 
-#include "afx/CString.h"
 #include "afx/WinTypes.h"
 
 class CCommandLineInfo {
 public:
-    enum { FileNew, FileOpen, FileNothing } m_nShellCommand = FileNew;
-    CString m_strFileName;
-
     CCommandLineInfo() = default;
     virtual ~CCommandLineInfo() = default;
     CCommandLineInfo(const CCommandLineInfo&) = delete;
@@ -18,8 +15,8 @@ public:
     CCommandLineInfo(CCommandLineInfo&&) = delete;
     CCommandLineInfo& operator=(CCommandLineInfo&&) = delete;
 
-    // Called for each argument in turn. A flag ("-x", "--x" or "/x") comes without its first
-    // '-' or '/'; `bLast` is set for the last argument. The base takes a plain argument as the
-    // file to open.
-    virtual void ParseParam(const wchar_t* pszParam, BOOL bFlag, BOOL bLast);
+    // Called for each argument in turn. A flag ("-x" or "--x") comes without its first '-';
+    // `bLast` is set for the last argument. The text is UTF-8 decoded with every byte kept
+    // (afx::WidenKeepingBytes), so that an argument can be shown as it was given.
+    virtual void ParseParam(const wchar_t* pszParam, BOOL bFlag, BOOL bLast) = 0;
 };

@@ -10,8 +10,9 @@ namespace {
 
 constexpr wchar_t kReplacementCharacter = 0xFFFD;
 
-// Decodes UTF-8; a malformed sequence becomes one replacement character per offending byte.
-std::wstring WidenUtf8(const char* narrow)
+// Decodes UTF-8; each byte of a malformed sequence becomes what `badByte` makes of it.
+template <typename BadByte>
+std::wstring WidenUtf8(const char* narrow, BadByte badByte)
 {
     std::wstring wide;
     const auto* bytes = reinterpret_cast<const unsigned char*>(narrow);
@@ -31,7 +32,7 @@ std::wstring WidenUtf8(const char* narrow)
         } else if ((lead & 0xF8U) == 0xF0U) {
             trailing = 3, code = lead & 0x07U, smallest = 0x10000;
         } else {
-            wide.push_back(kReplacementCharacter);
+            wide.push_back(badByte(lead));
             continue;
         }
         int read = 0;
@@ -46,10 +47,15 @@ std::wstring WidenUtf8(const char* narrow)
             wide.push_back(static_cast<wchar_t>(code));
             bytes += read;
         } else {
-            wide.push_back(kReplacementCharacter);
+            wide.push_back(badByte(lead));
         }
     }
     return wide;
+}
+
+wchar_t ReplacementCharacter(unsigned /*byte*/)
+{
+    return kReplacementCharacter;
 }
 
 // vswprintf reports truncation and malformed formats alike with -1, so growth stops here.
@@ -58,7 +64,7 @@ constexpr std::size_t kLargestFormattedText = std::size_t{1} << 20;
 } // namespace
 
 CString::CString(const char* narrow)
-    : m_text(narrow != nullptr ? WidenUtf8(narrow) : std::wstring())
+    : m_text(narrow != nullptr ? WidenUtf8(narrow, ReplacementCharacter) : std::wstring())
 {}
 
 CString::CString(const wchar_t* wide)
@@ -68,6 +74,13 @@ CString::CString(const wchar_t* wide)
 CString::CString(std::wstring_view wide)
     : m_text(wide)
 {}
+
+std::wstring afx::WidenKeepingBytes(const char* narrow)
+{
+    // Python's "surrogateescape": lone low surrogates are never characters, so they cannot be
+    // mistaken for anything the text really held.
+    return WidenUtf8(narrow, [](unsigned byte) { return static_cast<wchar_t>(0xDC00U + byte); });
+}
 
 void CString::Format(const wchar_t* format, ...)
 {

@@ -42,3 +42,11 @@ private:
 
     std::wstring m_text;
 };
+
+namespace afx {
+// Text from outside the program, such as its command line, decoded as CString decodes UTF-8
+// except that each byte of a malformed sequence becomes U+DC00 plus the byte (U+DC80 to
+// U+DCFF, lone surrogates, which no decoded character can be): no byte is lost, and the text
+// can be shown later as it came.
+std::wstring WidenKeepingBytes(const char* narrow);
+} // namespace afx

@@ -106,9 +106,10 @@ void CWinApp::SetCommandLine(std::vector<std::string> arguments)
     m_arguments = std::move(arguments);
 }
 
-void CWinApp::SetRegistryKey(const wchar_t* lpszRegistryKey)
+void CWinApp::SetRegistryKey(const wchar_t* /*lpszRegistryKey*/)
 {
-    m_pszRegistryKey = lpszRegistryKey;
+    // The key would only say where to keep the settings, and the framework keeps none (see
+    // LoadStdProfileSettings): there is nothing to remember it for.
 }
 
 void CWinApp::LoadStdProfileSettings(UINT /*nMaxMRU*/)
@@ -128,27 +129,22 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
         const std::string& argument = m_arguments[index];
         // On this platform only '-' starts a flag: '/' starts a path.
         const bool isFlag = argument.size() > 1 && argument.front() == '-';
-        const CString param(isFlag ? argument.c_str() + 1 : argument.c_str());
-        rCmdInfo.ParseParam(param, isFlag ? TRUE : FALSE,
+        const std::wstring param =
+            afx::WidenKeepingBytes(isFlag ? argument.c_str() + 1 : argument.c_str());
+        rCmdInfo.ParseParam(param.c_str(), isFlag ? TRUE : FALSE,
                             index + 1 == m_arguments.size() ? TRUE : FALSE);
     }
 }
 
-BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
+BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& /*rCmdInfo*/)
 {
-    switch (rCmdInfo.m_nShellCommand) {
-    case CCommandLineInfo::FileNew:
-        // The program's map decides what a new document is; the framework's own is the fallback.
-        if (OnCmdMsg(ID_FILE_NEW, CN_COMMAND) == FALSE) {
-            OnFileNew();
-        }
-        return m_pMainWnd != nullptr ? TRUE : FALSE;
-    case CCommandLineInfo::FileOpen:
-        return OpenDocumentFile(rCmdInfo.m_strFileName) != nullptr ? TRUE : FALSE;
-    case CCommandLineInfo::FileNothing:
-        return TRUE;
+    // Programs on this framework open no files from their command line: whatever it said,
+    // they start with a new document. The program's map decides what that is; the
+    // framework's own command is the fallback.
+    if (OnCmdMsg(ID_FILE_NEW, CN_COMMAND) == FALSE) {
+        OnFileNew();
     }
-    return FALSE;
+    return m_pMainWnd != nullptr ? TRUE : FALSE;
 }
 
 int afx::RunProgram(int argc, char* argv[], const ResourceBundle& resources)

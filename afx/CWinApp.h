@@ -28,10 +28,12 @@ public:
 
     // The program's name: every message box's caption.
     CString m_pszAppName;
+    // The name the program calls itself by in what it writes to the terminal, whatever file
+    // it was started from; set by the program object before the framework starts it. Null:
+    // the platform names it after that file.
+    const wchar_t* m_pszExeName = nullptr;
     // The main window; the program ends when it closes.
     CWnd* m_pMainWnd = nullptr;
-    // The registry key of SetRegistryKey; empty until then.
-    CString m_pszRegistryKey;
 
     // Start-up: FALSE ends the program at once.
     virtual BOOL InitInstance();
@@ -63,7 +65,8 @@ protected:
     void AddDocTemplate(CSingleDocTemplate* pTemplate);
     // Hands each argument after the program's name to rCmdInfo.ParseParam.
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
-    // Does what the command line asks; FALSE when that fails.
+    // Makes the new document the program starts with; FALSE when there is no main window
+    // afterwards.
     BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
     CDocument* OpenDocumentFile(const wchar_t* lpszFileName);
 

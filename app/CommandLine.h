@@ -20,10 +20,11 @@ public:
     // The seed of every game of the run; none: each game takes the clock's.
     std::optional<unsigned> m_seed;
 
-    // Prints the answer to a request other than Play (help and the version to `out`, an error
-    // to `err`) and returns the program's exit code: 0, or 2 for an error. `command` is the
-    // name the program was started by.
-    int Answer(const std::string& command, std::ostream& out, std::ostream& err) const;
+    // Answers a request other than Play and returns the program's exit code: help and the
+    // version go to `out` (0, or 1 with a message on `err` when they cannot be written there),
+    // an error to `err` as one line, then a line pointing at --help (2). `programName` (ASCII)
+    // is what the usage line and the messages call the program.
+    int Answer(const wchar_t* programName, std::ostream& out, std::ostream& err) const;
 
 private:
     void Fail(std::string message);

@@ -14,8 +14,6 @@
 #include "view/Zintra_winView.h"
 
 #include <iostream>
-#include <string>
-#include <vector>
 
 BEGIN_MESSAGE_MAP(CZintra_winApp, CWinApp)
     ON_COMMAND(ID_APP_ABOUT, &CZintra_winApp::OnAppAbout)
@@ -24,25 +22,17 @@ BEGIN_MESSAGE_MAP(CZintra_winApp, CWinApp)
     ON_COMMAND(ID_FILE_OPEN, &CWinApp::OnFileOpen)
 END_MESSAGE_MAP()
 
-namespace {
-
-// The name the program was started by, without its directory.
-std::string CommandName()
-{
-    const std::vector<std::string>& arguments = AfxGetApp()->GetCommandLine();
-    const std::string path = arguments.empty() ? std::string("zintra_win") : arguments.front();
-    return path.substr(path.find_last_of('/') + 1);
-}
-
-} // namespace
-
 // The one program object. Its name comes from the string table when the program starts; its
 // construction allocates nothing, so nothing can throw before main.
 CZintra_winApp theApp; // NOLINT(cert-err58-cpp)
 
 CZintra_winApp::CZintra_winApp()
     : CWinApp(nullptr)
-{}
+{
+    // The name it is installed under, as the manual page and --help call it, whatever file
+    // or link it was started from.
+    m_pszExeName = L"zintra_win";
+}
 
 CZintra_winApp::~CZintra_winApp() = default;
 
@@ -61,7 +51,7 @@ BOOL CZintra_winApp::InitInstance()
     ParseCommandLine(cmdInfo);
     // Help, the version and errors are answered before any window opens.
     if (cmdInfo.m_request != CZintra_winCommandLineInfo::Request::Play) {
-        AfxPostQuitMessage(cmdInfo.Answer(CommandName(), std::cout, std::cerr));
+        AfxPostQuitMessage(cmdInfo.Answer(m_pszExeName, std::cout, std::cerr));
         return FALSE;
     }
     SetFixedShuffleSeed(cmdInfo.m_seed);

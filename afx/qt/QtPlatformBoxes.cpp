@@ -3,6 +3,7 @@
 // a file to open. Each runs its own loop until it is answered.
 #include "afx/CWnd.h"
 #include "afx/qt/DialogWidget.h"
+#include "afx/qt/FittingMessageBox.h"
 #include "afx/qt/FrameWidget.h"
 #include "afx/qt/QtPlatform.h"
 #include "afx/qt/QtText.h"
@@ -90,8 +91,8 @@ int QtPlatform::MessageBox(const CString& text, const CString& caption, UINT typ
         return 0;
     }
     // With a parent Qt centres the box over it; without one, on the screen.
-    QMessageBox box(IconOf(type), ToQString(caption), ToQString(text), QMessageBox::Ok,
-                    OwnerForBox());
+    FittingMessageBox box(IconOf(type), ToQString(caption), ToQString(text), QMessageBox::Ok,
+                          OwnerForBox());
     box.setTextFormat(Qt::PlainText);
     // A box of one button closes with it on Esc and the close box too.
     box.exec();

@@ -49,15 +49,11 @@ public:
     int contentsDeleted = 0;
 };
 
-TEST(Document, NewDocumentStepClearsContentsAndModifiedFlag)
+TEST(Document, NewDocumentStepClearsContents)
 {
     ProbeDocument doc;
-    doc.SetModifiedFlag();
-    ASSERT_TRUE(doc.IsModified());
-
     EXPECT_EQ(doc.OnNewDocument(), TRUE);
     EXPECT_EQ(doc.contentsDeleted, 1);
-    EXPECT_FALSE(doc.IsModified());
 }
 
 TEST(Document, NewGameAsksEveryWindowToRepaint)

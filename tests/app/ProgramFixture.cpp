@@ -8,7 +8,7 @@
 int ProgramTest::Run(const std::vector<std::string>& arguments,
                      const std::function<void()>& whileRunning)
 {
-    std::vector<std::string> commandLine{"zintra_win"};
+    std::vector<std::string> commandLine{startedAs};
     commandLine.insert(commandLine.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& argument : commandLine) {

@@ -33,6 +33,8 @@ protected:
     std::vector<CString> Panes() const;
 
     HeadlessPlatform platform;
+    // The file the program is started from, as argv[0] names it.
+    std::string startedAs = "zintra_win";
     // The template id of every dialog shown, oldest first.
     std::vector<UINT> dialogsShown;
 };

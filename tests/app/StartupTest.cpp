@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starting the program: the players are asked for before the main window shows, the command
-// line is answered before any window opens, and a start-up that cannot make its windows ends.
+// line's seed deals every game, and a start-up that cannot make its windows ends.
 #include "afx/CDocTemplate.h"
 #include "afx/CWinApp.h"
 #include "res/Resource.h"
-#include "res/Version.h"
 #include "tests/app/ProgramFixture.h"
 #include "tests/support/GameFixtures.h"
 
 #include <gmock/gmock.h>
 
 using testing::ElementsAre;
-using testing::HasSubstr;
 using testing::IsEmpty;
 
 namespace {
@@ -45,62 +43,6 @@ TEST_F(ProgramTest, AsksForThePlayersBeforeTheMainWindowShowsThenShowsTheBoard)
     EXPECT_THAT(dialogsShown, ElementsAre(IDD_NUMPLAYERS));
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(platform.WindowCount(), 0);
-}
-
-TEST_F(ProgramTest, HelpAndVersionAnswerOnStdoutWithoutAnyWindow)
-{
-    struct Case {
-        std::vector<std::string> arguments;
-        std::string expected;
-    };
-    const std::wstring version = res::kVersionText;
-    const std::string versionLine =
-        "Zintra_win " + std::string(version.begin(), version.end()) + "\n";
-    const Case cases[] = {
-        {{"--help"}, "Usage: zintra_win [--seed N]"},
-        {{"-h"}, "--seed N"},
-        {{"--version"}, versionLine},
-        {{"--seed", "3", "--version"}, versionLine},
-    };
-    ChoosePlayers(2);
-    for (const Case& test : cases) {
-        testing::internal::CaptureStdout();
-        const int exitCode = Run(test.arguments, [] { ADD_FAILURE() << "the loop ran"; });
-        const std::string out = testing::internal::GetCapturedStdout();
-        EXPECT_EQ(exitCode, 0) << test.arguments.front();
-        EXPECT_THAT(out, HasSubstr(test.expected));
-    }
-    EXPECT_THAT(dialogsShown, IsEmpty());
-    EXPECT_EQ(platform.WindowCount(), 0);
-}
-
-TEST_F(ProgramTest, ABadArgumentIsAnErrorOnStderrWithExitCodeTwo)
-{
-    const std::vector<std::vector<std::string>> badLines = {
-        {"--colour"},     {"game.txt"},          {"--seed"},           {"--seed", "many"},
-        {"--seed", "-1"}, {"--seed=4294967296"}, {"--help", "--what"},
-    };
-    ChoosePlayers(2);
-    for (const std::vector<std::string>& arguments : badLines) {
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
-        const int exitCode = Run(arguments, [] { ADD_FAILURE() << "the loop ran"; });
-        const std::string out = testing::internal::GetCapturedStdout();
-        const std::string err = testing::internal::GetCapturedStderr();
-        EXPECT_EQ(exitCode, 2) << arguments.front();
-        EXPECT_THAT(err, HasSubstr("zintra_win: ")) << arguments.front();
-        EXPECT_THAT(err, HasSubstr("--help")) << arguments.front();
-        EXPECT_THAT(out, IsEmpty());
-    }
-    EXPECT_THAT(dialogsShown, IsEmpty());
-    EXPECT_EQ(platform.WindowCount(), 0);
-}
-
-TEST_F(ProgramTest, TheErrorNamesTheArgument)
-{
-    testing::internal::CaptureStderr();
-    Run({"--colour"});
-    EXPECT_THAT(testing::internal::GetCapturedStderr(), HasSubstr("unknown argument '--colour'"));
 }
 
 TEST_F(ProgramTest, ASeedDealsEveryGameOfTheRunTheSameWay)

@@ -11,10 +11,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -69,7 +68,8 @@ bool SameBlock(const QImage& image, QPoint origin, const QImage& block)
     return true;
 }
 
-// Where `block` lies in `image`, looking no lower than `maxY`.
+} // namespace
+
 std::optional<QPoint> Locate(const QImage& image, const QImage& block, int maxY)
 {
     for (int y = 0; y <= std::min(maxY, image.height() - block.height()); ++y) {
@@ -82,15 +82,17 @@ std::optional<QPoint> Locate(const QImage& image, const QImage& block, int maxY)
     return std::nullopt;
 }
 
-std::string ReadFile(const std::string& path)
+std::vector<std::string> SanitizerEnvironment()
 {
-    std::ifstream file(path);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    // A sanitized program is checked as strictly as the rest of the suite, but for what the
+    // system's libraries do on their own: libxkbcommon-x11 hands strndup names that are not
+    // terminated (strndup stops at the length given; the strict check reads on), and D-Bus
+    // keeps memory until exit. Both options are ignored by a program built without them.
+    const char* asanOptions = std::getenv("ASAN_OPTIONS");
+    return {std::string("ASAN_OPTIONS=") + (asanOptions != nullptr ? asanOptions : "") +
+                ":strict_string_checks=0",
+            "LSAN_OPTIONS=print_suppressions=0:suppressions=" ZINTRA_GUI_LSAN_SUPPRESSIONS};
 }
-
-} // namespace
 
 QRect Difference(const QImage& left, const QImage& right)
 {
@@ -110,7 +112,7 @@ QRect Difference(const QImage& left, const QImage& right)
 
 void OnScreenTest::SetUp()
 {
-    m_server = std::make_unique<XServer>();
+    m_server = std::make_unique<XServer>(m_screenSize);
     m_x = std::make_unique<XConnection>(m_server->DisplayName());
     m_xdo = std::make_unique<XdoTool>(m_server->DisplayName());
 }
@@ -129,9 +131,12 @@ void OnScreenTest::TearDown()
         }
         m_program->Stop();
         if (HasFailure()) {
-            std::cout << "The program's output:\n" << ReadFile(m_programLog) << '\n';
+            std::cout << "The program's output:\n" << ReadWholeFile(m_programLog) << '\n';
         }
         std::remove(m_programLog.c_str());
+        if (!m_runtimeDir.empty()) {
+            rmdir(m_runtimeDir.c_str());
+        }
     }
     m_program.reset();
     m_xdo.reset();
@@ -145,18 +150,20 @@ void OnScreenTest::Launch(const std::vector<std::string>& arguments,
     std::vector<std::string> command{ZINTRA_WIN_PROGRAM};
     command.insert(command.end(), arguments.begin(), arguments.end());
     ChildProcess::Options options;
-    // Qt picks its platform from the environment; the program is to use the X server.
-    options.environment = {"DISPLAY=" + m_server->DisplayName(), "QT_QPA_PLATFORM",
+    // The program is to use the X server, even where the tests run on a Wayland desktop,
+    // whose compositor Qt would otherwise prefer.
+    options.environment = {"DISPLAY=" + m_server->DisplayName(), "QT_QPA_PLATFORM=xcb",
                            "WAYLAND_DISPLAY"};
-    // A sanitized program is checked as strictly as the rest of the suite, but for what the
-    // system's libraries do on their own: libxkbcommon-x11 hands strndup names that are not
-    // terminated (strndup stops at the length given; the strict check reads on), and D-Bus
-    // keeps memory until exit. Both options are ignored by a program built without them.
-    const char* asanOptions = std::getenv("ASAN_OPTIONS");
-    options.environment.push_back(std::string("ASAN_OPTIONS=") +
-                                  (asanOptions != nullptr ? asanOptions : "") +
-                                  ":strict_string_checks=0");
-    options.environment.push_back("LSAN_OPTIONS=suppressions=" ZINTRA_GUI_LSAN_SUPPRESSIONS);
+    options.environment.insert(options.environment.end(), m_environment.begin(),
+                               m_environment.end());
+    const std::vector<std::string> sanitizers = SanitizerEnvironment();
+    options.environment.insert(options.environment.end(), sanitizers.begin(), sanitizers.end());
+    // Qt warns on every start without a runtime folder, which a test's environment may lack.
+    if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
+        m_runtimeDir = testing::TempDir() + "zintra_win-runtime-" + std::to_string(getpid());
+        mkdir(m_runtimeDir.c_str(), 0700);
+        options.environment.push_back("XDG_RUNTIME_DIR=" + m_runtimeDir);
+    }
     options.environment.insert(options.environment.end(), surroundings.environment.begin(),
                                surroundings.environment.end());
     options.workingDirectory = surroundings.workingDirectory;
@@ -172,7 +179,7 @@ std::optional<int> OnScreenTest::WaitForExit(std::chrono::milliseconds timeout)
 
 std::string OnScreenTest::ProgramOutput() const
 {
-    return ReadFile(m_programLog);
+    return ReadWholeFile(m_programLog);
 }
 
 void OnScreenTest::KillServer(int signal)

@@ -5,10 +5,10 @@
 #pragma once
 
 #include "tests/gui/BoardModel.h"
-#include "tests/gui/ChildProcess.h"
 #include "tests/gui/XConnection.h"
 #include "tests/gui/XServer.h"
 #include "tests/gui/XdoTool.h"
+#include "tests/support/ChildProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 using namespace std::chrono_literals;
@@ -29,6 +30,14 @@ protected:
     // The longest any single step may take before the test gives up on it: generous, since
     // tests run side by side with the rest of the suite.
     static constexpr std::chrono::milliseconds kPatience = 15s;
+
+    OnScreenTest() = default;
+    // A test on a screen `screen` pixels large, whose program starts with `environment` too
+    // ("NAME=value" entries).
+    explicit OnScreenTest(QSize screen, std::vector<std::string> environment = {})
+        : m_screenSize(screen)
+        , m_environment(std::move(environment))
+    {}
 
     void SetUp() override;
     void TearDown() override;
@@ -91,6 +100,7 @@ protected:
     // Waits until the main window shows something other than `before`.
     std::optional<QImage> WaitForChange(const QImage& before);
 
+    QSize ScreenSize() const { return m_screenSize; }
     XdoTool& Xdo() { return *m_xdo; }
     XConnection& X() { return *m_x; }
     XWindowId MainWindow() const { return m_main; }
@@ -105,12 +115,16 @@ private:
     testing::AssertionResult ShowsBoardExcept(const BoardModel& model, const QRect& cover,
                                               std::chrono::milliseconds timeout);
 
+    QSize m_screenSize{XServer::kScreenWidth, XServer::kScreenHeight};
+    std::vector<std::string> m_environment;
+
     // Declared in the order they start; torn down in reverse, the program first.
     std::unique_ptr<XServer> m_server;
     std::unique_ptr<XConnection> m_x;
     std::unique_ptr<XdoTool> m_xdo;
     std::unique_ptr<ChildProcess> m_program;
     std::string m_programLog;
+    std::string m_runtimeDir; // made for the program when the test's environment has none
 
     XWindowId m_main = 0;
     std::optional<QPoint> m_boardOrigin;
@@ -132,5 +146,11 @@ bool Eventually(Condition condition, std::chrono::milliseconds timeout)
     }
 }
 
+// The environment a program of the sanitizer build needs to be checked as the tests check
+// their own code ("NAME=value" entries).
+std::vector<std::string> SanitizerEnvironment();
+
 // The rectangle in which two images of one size differ; empty when they are equal.
 QRect Difference(const QImage& left, const QImage& right);
+// Where `block` lies in `image`, its top-left corner no lower than `maxY`.
+std::optional<QPoint> Locate(const QImage& image, const QImage& block, int maxY);

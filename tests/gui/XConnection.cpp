@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/gui/XConnection.h"
 
+#include <algorithm>
+#include <poll.h>
 #include <stdexcept>
 
 // Last, so that X11's macros cannot reach into Qt's headers.
@@ -50,6 +52,37 @@ QImage ToQImage(XImage& image)
 struct XConnection::State {
     Display* display = nullptr;
     std::vector<XWindowId> mapped;
+    long pings = 0;
+
+    // Selects on the root window what both watching maps and pings need: its children's maps,
+    // and the answers to pings, which come as if about the root window itself.
+    void WatchRoot() const
+    {
+        XSelectInput(display, DefaultRootWindow(display),
+                     SubstructureNotifyMask | StructureNotifyMask);
+    }
+
+    // Takes in the events that have arrived: notes the maps, and whether `wanted` is among
+    // them (pings are answered to the root window with the ping's own contents).
+    bool TakeEvents(const XClientMessageEvent* wanted)
+    {
+        bool found = false;
+        while (XPending(display) > 0) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type == MapNotify && event.xmap.event == DefaultRootWindow(display)) {
+                mapped.push_back(event.xmap.window);
+            }
+            if (wanted != nullptr && event.type == ClientMessage &&
+                event.xclient.message_type == wanted->message_type &&
+                event.xclient.data.l[0] == wanted->data.l[0] &&
+                event.xclient.data.l[1] == wanted->data.l[1] &&
+                event.xclient.data.l[2] == wanted->data.l[2]) {
+                found = true;
+            }
+        }
+        return found;
+    }
 };
 
 XConnection::XConnection(const std::string& displayName)
@@ -115,23 +148,52 @@ std::vector<ShownWindow> XConnection::ShownTopLevels()
 
 void XConnection::WatchMaps()
 {
-    XSelectInput(m_state->display, DefaultRootWindow(m_state->display), SubstructureNotifyMask);
+    m_state->WatchRoot();
     XSync(m_state->display, False);
 }
 
 std::vector<XWindowId> XConnection::MappedWindows()
 {
-    Display* display = m_state->display;
     // A round trip, so that every map the server made before now has arrived.
-    XSync(display, False);
-    while (XPending(display) > 0) {
-        XEvent event;
-        XNextEvent(display, &event);
-        if (event.type == MapNotify && event.xmap.event == DefaultRootWindow(display)) {
-            m_state->mapped.push_back(event.xmap.window);
-        }
-    }
+    XSync(m_state->display, False);
+    m_state->TakeEvents(nullptr);
     return m_state->mapped;
+}
+
+std::vector<QSize> XConnection::IconSizes(XWindowId window)
+{
+    Display* display = m_state->display;
+    const Atom icon = XInternAtom(display, "_NET_WM_ICON", False);
+    // Pictures of up to 256 pixels square, several of them, fit in far fewer 32-bit items.
+    constexpr long kMostItems = 1L << 20;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    std::vector<QSize> sizes;
+    if (XGetWindowProperty(display, window, icon, 0, kMostItems, False, XA_CARDINAL, &type, &format,
+                           &count, &left, &data) != Success ||
+        data == nullptr) {
+        return sizes;
+    }
+    // Each picture is its width and height, then that many pixels; Xlib hands 32-bit items
+    // over as longs.
+    const auto* items = reinterpret_cast<const unsigned long*>(data);
+    for (unsigned long at = 0; format == 32 && at + 2 <= count;) {
+        const unsigned long width = items[at];
+        const unsigned long height = items[at + 1];
+        sizes.emplace_back(static_cast<int>(width), static_cast<int>(height));
+        at += 2 + width * height;
+    }
+    XFree(data);
+    return sizes;
+}
+
+void XConnection::FocusNoWindow()
+{
+    XSetInputFocus(m_state->display, None, RevertToNone, CurrentTime);
+    XSync(m_state->display, False);
 }
 
 bool XConnection::RequestClose(XWindowId window)
@@ -161,4 +223,33 @@ bool XConnection::RequestClose(XWindowId window)
     XSendEvent(display, window, False, NoEventMask, &event);
     XSync(display, False);
     return true;
+}
+
+bool XConnection::Ping(XWindowId window, std::chrono::milliseconds timeout)
+{
+    Display* display = m_state->display;
+    m_state->WatchRoot();
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "_NET_WM_PING", False));
+    event.xclient.data.l[1] = ++m_state->pings; // the "time", which the answer repeats
+    event.xclient.data.l[2] = static_cast<long>(window);
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (m_state->TakeEvents(&event.xclient)) {
+            return true;
+        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) {
+            return false;
+        }
+        pollfd watched{ConnectionNumber(display), POLLIN, 0};
+        poll(&watched, 1, static_cast<int>(std::min<long>(left.count(), 100)));
+    }
 }

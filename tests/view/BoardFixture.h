@@ -1,19 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tests of the board on the headless platform, and what the board should show for any state
-// of the game, derived from the layout rather than from the view.
+// Tests of the board on the headless platform.
 #pragma once
 
 #include "afx/CDC.h"
 #include "game/Zintra_winDoc.h"
+#include "tests/support/ExpectedBoard.h"
 #include "tests/support/HeadlessBoard.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-// Every text the board should draw for `doc`, in drawing order, the banner included.
-std::vector<CDC::TextItem> ExpectedBoard(const CZintra_winDoc& doc);
 
 class BoardTest : public testing::Test, protected HeadlessBoard {
 protected:

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tests/gui/ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
 #include <signal.h>
+#include <sstream>
 #include <stdexcept>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -47,6 +49,14 @@ std::vector<char*> PointersTo(std::vector<std::string>& strings)
 
 } // namespace
 
+std::string ReadWholeFile(const std::string& path)
+{
+    std::ifstream file(path);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
 ChildProcess::ChildProcess(const std::vector<std::string>& arguments, const Options& options)
 {
     // Everything the child needs is prepared before fork: after it, only async-signal-safe
@@ -83,6 +93,12 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments, const Opti
     }
     if (options.stdoutFd >= 0) {
         dup2(options.stdoutFd, STDOUT_FILENO);
+    }
+    if (options.stderrFd >= 0) {
+        dup2(options.stderrFd, STDERR_FILENO);
+    }
+    if (options.closeStdout) {
+        close(STDOUT_FILENO);
     }
     // Our own descriptors (the X connection among them) are not the child's business.
     const int maxFd = static_cast<int>(sysconf(_SC_OPEN_MAX));

@@ -10,6 +10,10 @@
 #include <sys/types.h>
 #include <vector>
 
+// The whole of the file at `path`, such as the output a child wrote there; empty when there is
+// no such file.
+std::string ReadWholeFile(const std::string& path);
+
 class ChildProcess {
 public:
     struct Options {
@@ -20,8 +24,12 @@ public:
         int inheritedFd = -1;
         // Where the child's stdout and stderr go; empty: the test's own.
         std::string outputFile;
-        // A descriptor that becomes the child's stdout instead (for instance a pipe's write end).
+        // Descriptors that become the child's stdout and stderr instead (for instance a pipe's
+        // write end); they win over `outputFile`.
         int stdoutFd = -1;
+        int stderrFd = -1;
+        // Starts the child with no stdout at all, as `>&-` in a shell does.
+        bool closeStdout = false;
         // Where the child starts; empty: where the test is. A folder it cannot enter makes it
         // exit at once with status 127.
         std::string workingDirectory;
