@@ -77,6 +77,7 @@ bench: build
 	$(BUILD_DIR)/bench/board_bench
 	$(BUILD_DIR)/bench/ai_bench
 	$(BUILD_DIR)/bench/qt_click_bench
+	$(BUILD_DIR)/bench/memory_soak
 	BUILD_DIR=$(BUILD_DIR) bench/startup.sh
 	BUILD_DIR=$(BUILD_DIR) bench/idle.sh
 

@@ -9,6 +9,7 @@
 #include "afx/qt/FrameWidget.h"
 #include "afx/qt/LockKeyWatcher.h"
 #include "afx/qt/QtText.h"
+#include "afx/qt/SharedIconStyle.h"
 #include "afx/qt/X11Session.h"
 
 #include <QApplication>
@@ -114,6 +115,7 @@ bool QtPlatform::EnsureApplication()
         QGuiApplication::setQuitOnLastWindowClosed(false);
         QCoreApplication::setQuitLockEnabled(false);
         m_endGuard = std::make_unique<EndGuard>();
+        SharedIconStyle::Install();
     }
     return true;
 }
