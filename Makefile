@@ -78,6 +78,7 @@ bench: build
 	$(BUILD_DIR)/bench/ai_bench
 	$(BUILD_DIR)/bench/qt_click_bench
 	BUILD_DIR=$(BUILD_DIR) bench/startup.sh
+	BUILD_DIR=$(BUILD_DIR) bench/idle.sh
 
 # The README's picture, made afresh from the program (doc/screenshot.png): a fixed deal and
 # fixed clicks, so that it only changes when the program's looks do.

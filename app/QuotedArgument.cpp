@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/QuotedArgument.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -31,12 +32,8 @@ bool IsInvisible(char32_t ch)
                                             {0x2060, 0x2069},
                                             {0xFEFF, 0xFEFF},
                                             {0xFFF9, 0xFFFB}}};
-    for (const Range& range : kRanges) {
-        if (ch >= range.first && ch <= range.last) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(
+        kRanges, [ch](const Range& range) { return ch >= range.first && ch <= range.last; });
 }
 
 void AppendUtf8(std::string& text, char32_t ch)

@@ -32,7 +32,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its X11 platform plugin at run time, so shlibdeps cannot see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # The board is drawn in the desktop's general font; any font will do, DejaVu is the usual one.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+# On a Wayland desktop Qt shows the program natively with its Wayland platform plugin, and
+# through the desktop's X server without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland")
 
 # The first packaging of this version; a Debian revision also tells lintian that the package is
 # not Debian's own, so that its changelog is changelog.Debian.

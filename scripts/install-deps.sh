@@ -6,10 +6,10 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++
-    qt6-base-dev libx11-dev fonts-dejavu-core
+    qt6-base-dev libx11-dev libxcb-xkb-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang-format clang-tidy
-    xvfb xdotool
+    xvfb xdotool x11-apps weston qt6-wayland
     dpkg-dev file desktop-file-utils appstream groff-base lintian
 )
 

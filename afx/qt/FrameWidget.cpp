@@ -3,6 +3,7 @@
 
 #include "afx/Resources.h"
 #include "afx/qt/QtText.h"
+#include "afx/qt/ViewScrollArea.h"
 #include "afx/qt/VirtualKeys.h"
 #include "afx/qt/X11Session.h"
 
@@ -87,6 +88,12 @@ FrameWidget::FrameWidget(CWnd& frame, const FrameWindowParts& parts)
     }
 }
 
+void FrameWidget::SetView(QWidget* view)
+{
+    m_viewArea = new ViewScrollArea(view, this);
+    setCentralWidget(m_viewArea);
+}
+
 void FrameWidget::PlaceOnFirstShow()
 {
     if (std::exchange(m_shownBefore, true)) {
@@ -95,18 +102,22 @@ void FrameWidget::PlaceOnFirstShow()
     const QScreen* shownOn = screen();
     const QRect available = shownOn != nullptr ? shownOn->availableGeometry() : QRect();
     const CREATESTRUCT& cs = m_createStruct;
+    // The view asks for room for the whole board, the menu and status bars for theirs.
+    const QSize wanted = sizeHint();
+    if (m_viewArea != nullptr && available.isValid() &&
+        wanted.boundedTo(available.size()) != wanted) {
+        // Cut down to the screen, the view would lose what lies beyond: it scrolls instead.
+        m_viewArea->KeepViewWhole();
+    }
     if (cs.cx == CW_USEDEFAULT || cs.cy == CW_USEDEFAULT) {
-        // The view asks for room for the whole board, the menu and status bars for theirs.
-        QSize size = sizeHint();
-        if (available.isValid()) {
-            size = size.boundedTo(available.size());
-        }
-        resize(size);
+        resize(available.isValid() ? wanted.boundedTo(available.size()) : wanted);
     }
     if ((cs.x == CW_USEDEFAULT || cs.y == CW_USEDEFAULT) && available.isValid() &&
         !x11::WindowManagerRuns()) {
-        // Nobody else will place it.
-        move(available.center() - QPoint(width() / 2, height() / 2));
+        // Nobody else will place it. (QRect::center rounds down, a pixel off the screen for a
+        // window as large as the screen.)
+        move(available.topLeft() +
+             QPoint((available.width() - width()) / 2, (available.height() - height()) / 2));
     }
 }
 

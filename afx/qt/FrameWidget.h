@@ -13,6 +13,8 @@ class QAction;
 
 namespace afx::qt {
 
+class ViewScrollArea;
+
 class FrameWidget : public QMainWindow {
 public:
     // The frame of the object `frame`, built from `parts`; a size or position that `parts.cs`
@@ -21,9 +23,14 @@ public:
 
     Window& Record() { return m_window; }
 
+    // Makes `view` the frame's content, in an area that scrolls it should the screen be too
+    // small for it (see PlaceOnFirstShow).
+    void SetView(QWidget* view);
+
     // Before the frame first shows: where no size was asked for it takes the size of what it
     // holds, within the screen; where no position was, and no window manager will place it,
-    // it goes to the middle of the screen. Does nothing after the first time.
+    // it goes to the middle of the screen. Where the screen cannot hold what the frame holds,
+    // its view keeps its whole size and scrolls. Does nothing after the first time.
     void PlaceOnFirstShow();
 
     // A popup of the menu bar opened, or an item in one is highlighted.
@@ -43,7 +50,8 @@ private:
     void SendCommand(UINT id);
 
     Window m_window;
-    CREATESTRUCT m_createStruct; // the size and position asked for
+    ViewScrollArea* m_viewArea = nullptr; // the content, once there is a view
+    CREATESTRUCT m_createStruct;          // the size and position asked for
     bool m_shownBefore = false;
     QTimer m_menusClosed; // looks once the popups have settled whether any is still open
 };

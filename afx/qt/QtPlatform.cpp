@@ -5,8 +5,9 @@
 
 #include "afx/CWinApp.h"
 #include "afx/CWnd.h"
-#include "afx/qt/AppWatcher.h"
+#include "afx/qt/EndGuard.h"
 #include "afx/qt/FrameWidget.h"
+#include "afx/qt/LockKeyWatcher.h"
 #include "afx/qt/QtText.h"
 #include "afx/qt/X11Session.h"
 
@@ -16,17 +17,40 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <sys/stat.h>
 #include <utility>
 
 namespace afx::qt {
 
 namespace {
 
-// Whether Qt will show its windows on an X display: the xcb platform, its default here.
+// Whether a Wayland compositor listens where Wayland clients look for one: the socket named by
+// WAYLAND_DISPLAY (wayland-0 when unset), in XDG_RUNTIME_DIR unless the name is a path.
+bool WaylandCompositorListens()
+{
+    const char* name = std::getenv("WAYLAND_DISPLAY");
+    std::string socket = name != nullptr && *name != '\0' ? name : "wayland-0";
+    if (socket.front() != '/') {
+        const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        if (runtime == nullptr || *runtime == '\0') {
+            return false;
+        }
+        socket = std::string(runtime) + "/" + socket;
+    }
+    struct stat status {};
+    return stat(socket.c_str(), &status) == 0 && S_ISSOCK(status.st_mode);
+}
+
+// Whether Qt will show its windows on an X display: the platform QT_QPA_PLATFORM names, or
+// else Qt's own choice, which is Wayland where a compositor listens and X otherwise.
 bool UsesX11()
 {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    return platform == nullptr || *platform == '\0' || std::strncmp(platform, "xcb", 3) == 0;
+    if (platform != nullptr && *platform != '\0') {
+        return std::strncmp(platform, "xcb", 3) == 0;
+    }
+    return !WaylandCompositorListens();
 }
 
 } // namespace
@@ -54,6 +78,7 @@ QtPlatform::~QtPlatform()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     m_watcher.reset();
+    m_endGuard.reset();
     m_application.reset();
     if (GetPlatform() == this) {
         SetPlatform(nullptr);
@@ -78,12 +103,17 @@ bool QtPlatform::EnsureApplication()
                 return false;
             }
         }
+        // Wayland compositors match windows to the desktop entry, and so to its icon, by
+        // this name.
+        QGuiApplication::setDesktopFileName(QStringLiteral(ZINTRA_APP_ID));
         m_application = std::make_unique<QApplication>(m_argc, m_argv.data());
     }
-    if (m_watcher == nullptr) {
-        // The program ends when it posts its quit message, not when Qt sees no window left.
+    if (m_endGuard == nullptr) {
+        // The program ends when it posts its quit message, not when Qt sees no window left or
+        // no work of its own under way.
         QGuiApplication::setQuitOnLastWindowClosed(false);
-        m_watcher = std::make_unique<AppWatcher>(*this);
+        QCoreApplication::setQuitLockEnabled(false);
+        m_endGuard = std::make_unique<EndGuard>();
     }
     return true;
 }
@@ -145,6 +175,13 @@ SHORT QtPlatform::GetKeyState(int virtualKey)
         return 0;
     }
     return x11::IsIndicatorOn(indicator) ? SHORT{1} : SHORT{0};
+}
+
+void QtPlatform::WatchLockKeys()
+{
+    if (m_watcher == nullptr) {
+        m_watcher = std::make_unique<LockKeyWatcher>(*this);
+    }
 }
 
 void QtPlatform::SendIdleUpdates()

@@ -26,7 +26,8 @@ class QWidget;
 
 namespace afx::qt {
 
-class AppWatcher;
+class LockKeyWatcher;
+class EndGuard;
 class ViewWidget;
 
 class QtPlatform : public Platform {
@@ -67,13 +68,16 @@ public:
 
 private:
     // What happens to the application and to views comes back to the backend through these.
-    friend class AppWatcher;
+    friend class LockKeyWatcher;
     friend class ViewWidget;
 
     // Makes the QApplication if there is none yet; false, after saying why on stderr once,
     // when there is no display to show windows on.
     bool EnsureApplication();
     std::string ProgramName() const;
+    // From the first frame on screen on, frames hear of every change of the lock keys; before,
+    // nothing on the way to the first window waits on the keyboard.
+    void WatchLockKeys();
     // Frames bring their status bars up to date with the keyboard's lock keys.
     void SendIdleUpdates();
 
@@ -92,7 +96,8 @@ private:
     std::string m_programPath;
     std::vector<char*> m_argv;
     std::unique_ptr<QApplication> m_application; // null when the program made its own
-    std::unique_ptr<AppWatcher> m_watcher;
+    std::unique_ptr<LockKeyWatcher> m_watcher;   // once a frame has been shown
+    std::unique_ptr<EndGuard> m_endGuard; // while there is an application: a clean end under it
     bool m_noDisplay = false;
 
     WindowList m_windows;

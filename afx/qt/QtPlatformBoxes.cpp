@@ -3,6 +3,7 @@
 // a file to open. Each runs its own loop until it is answered.
 #include "afx/CWnd.h"
 #include "afx/qt/DialogWidget.h"
+#include "afx/qt/FittingMessageBox.h"
 #include "afx/qt/FrameWidget.h"
 #include "afx/qt/QtPlatform.h"
 #include "afx/qt/QtText.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
 
 namespace afx::qt {
 
@@ -46,6 +48,21 @@ QWidget* ModalParent(const Window* owner)
     return shown != nullptr ? shown->window() : nullptr;
 }
 
+// The program keeps no settings, yet Qt's file dialog writes the folders it visited to the
+// user's Qt settings (QtProject.conf under the configuration folder) when it closes, making the
+// folders on the way, and under "/" when there is no home. Those settings go below a file that
+// is no folder, where nothing can be made, for the rest of the run.
+void KeepDialogSettingsNowhere()
+{
+    static const bool redirected = [] {
+        for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+            QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+        }
+        return true;
+    }();
+    static_cast<void>(redirected);
+}
+
 } // namespace
 
 QWidget* QtPlatform::OwnerForBox() const
@@ -74,8 +91,8 @@ int QtPlatform::MessageBox(const CString& text, const CString& caption, UINT typ
         return 0;
     }
     // With a parent Qt centres the box over it; without one, on the screen.
-    QMessageBox box(IconOf(type), ToQString(caption), ToQString(text), QMessageBox::Ok,
-                    OwnerForBox());
+    FittingMessageBox box(IconOf(type), ToQString(caption), ToQString(text), QMessageBox::Ok,
+                          OwnerForBox());
     box.setTextFormat(Qt::PlainText);
     // A box of one button closes with it on Esc and the close box too.
     box.exec();
@@ -119,6 +136,7 @@ BOOL QtPlatform::PromptForFileToOpen(HWND owner, CString& path)
     if (!EnsureApplication()) {
         return FALSE;
     }
+    KeepDialogSettingsNowhere();
     const QString chosen = QFileDialog::getOpenFileName(ModalParent(m_windows.Find(owner)));
     if (chosen.isEmpty()) {
         return FALSE;

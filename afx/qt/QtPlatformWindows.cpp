@@ -37,7 +37,7 @@ HWND QtPlatform::CreateChildWindow(CWnd& child, HWND parent, ChildKind kind)
     Window* record = nullptr;
     if (kind == ChildKind::View) {
         auto* view = new ViewWidget(*this, child, *owner, frame);
-        frame->setCentralWidget(view);
+        frame->SetView(view);
         record = &view->Record();
     } else {
         auto* bar = new StatusBarWidget(child, *owner, frame);
@@ -98,6 +98,7 @@ BOOL QtPlatform::ShowWindow(HWND window, int nCmdShow)
         widget->activateWindow();
     }
     if (frame != nullptr) {
+        WatchLockKeys();
         record->wnd->SendMessage(WM_IDLEUPDATECMDUI);
     }
     return wasVisible;

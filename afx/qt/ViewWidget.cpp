@@ -2,7 +2,9 @@
 #include "afx/qt/ViewWidget.h"
 
 #include "afx/qt/QtPlatform.h"
+#include "afx/qt/VirtualKeys.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace afx::qt {
@@ -24,6 +26,8 @@ ViewWidget::ViewWidget(QtPlatform& platform, CWnd& view, Window& frame, QWidget*
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    // Views are used from the keyboard too: a view has the keys once its frame is shown.
+    setFocus(Qt::OtherFocusReason);
 }
 
 QSize ViewWidget::sizeHint() const
@@ -56,8 +60,8 @@ void ViewWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint point = event->position().toPoint();
     // A release outside the view belongs to whatever window lies there, not to the view that
-    // saw the press.
-    if (event->button() != Qt::LeftButton || !rect().contains(point)) {
+    // saw the press; so does one over a part of the view scrolled out of sight.
+    if (event->button() != Qt::LeftButton || !visibleRegion().contains(point)) {
         QWidget::mouseReleaseEvent(event);
         return;
     }
@@ -75,6 +79,19 @@ void ViewWidget::mouseReleaseEvent(QMouseEvent* event)
         flags |= MK_MBUTTON;
     }
     m_window.Send(WM_LBUTTONUP, flags, MAKELPARAM(point.x(), point.y()));
+}
+
+void ViewWidget::keyPressEvent(QKeyEvent* event)
+{
+    // Chords with Ctrl, Alt or the logo key are the accelerators' and the menus'.
+    const Qt::KeyboardModifiers chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    const WORD key = VirtualKeyOf(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
+    if (key == 0 || (event->modifiers() & chords) != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const UINT flags = event->isAutoRepeat() ? KF_REPEAT : 0U;
+    m_window.Send(WM_KEYDOWN, key, MAKELPARAM(1, static_cast<int>(flags)));
 }
 
 } // namespace afx::qt

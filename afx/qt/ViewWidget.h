@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A view on screen: shows the record of its last paint and reports left-button releases.
+// A view on screen: shows the record of its last paint, reports left-button releases and the
+// keys pressed while it has the focus.
 #pragma once
 
 #include "afx/CDC.h"
@@ -39,6 +40,7 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QtPlatform& m_platform;

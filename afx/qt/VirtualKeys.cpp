@@ -17,7 +17,7 @@ constexpr std::array<std::pair<WORD, Qt::Key>, 15> kNamedKeys{{
     {0x09, Qt::Key_Tab},
     {0x0D, Qt::Key_Return},
     {0x1B, Qt::Key_Escape},
-    {0x20, Qt::Key_Space},
+    {VK_SPACE, Qt::Key_Space},
     {0x21, Qt::Key_PageUp},
     {0x22, Qt::Key_PageDown},
     {0x23, Qt::Key_End},
@@ -45,6 +45,26 @@ int QtKeyOf(WORD virtualKey)
     for (const auto& [named, qtKey] : kNamedKeys) {
         if (named == virtualKey) {
             return qtKey;
+        }
+    }
+    return 0;
+}
+
+WORD VirtualKeyOf(int qtKey, bool onKeypad)
+{
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
+        return static_cast<WORD>(onKeypad ? VK_NUMPAD0 + static_cast<UINT>(qtKey - Qt::Key_0)
+                                          : static_cast<UINT>(qtKey));
+    }
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) {
+        return static_cast<WORD>(qtKey);
+    }
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) {
+        return static_cast<WORD>(VK_F1 + (qtKey - Qt::Key_F1));
+    }
+    for (const auto& [named, key] : kNamedKeys) {
+        if (key == qtKey) {
+            return named;
         }
     }
     return 0;

@@ -49,6 +49,9 @@ done
 for dependency in $dependencies; do
     dpkg-query -W "$dependency" >/dev/null 2>&1 || fail "Depends names unknown package $dependency"
 done
+# Qt's Wayland plugin lets the game run natively on a Wayland desktop; without it, through X.
+recommends=$(field Recommends)
+grep -qw qt6-wayland <<<"$recommends" || fail "Recommends lacks qt6-wayland: $recommends"
 description=$(field Description)
 summary=$(head -n1 <<<"$description")
 if [ -z "$summary" ] || [ ${#summary} -gt 80 ]; then

@@ -190,6 +190,12 @@ std::vector<QSize> XConnection::IconSizes(XWindowId window)
     return sizes;
 }
 
+void XConnection::FocusNoWindow()
+{
+    XSetInputFocus(m_state->display, None, RevertToNone, CurrentTime);
+    XSync(m_state->display, False);
+}
+
 bool XConnection::RequestClose(XWindowId window)
 {
     Display* display = m_state->display;

@@ -8,11 +8,9 @@
 
 #include <QImage>
 #include <QRect>
-<<<<<<< HEAD
 #include <QSize>
-=======
+
 #include <chrono>
->>>>>>> cli-monkey
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,6 +43,9 @@ public:
     // The sizes of the pictures in the window's _NET_WM_ICON, as a window manager and a task
     // bar read its icon, in the order given; none when it has no such property.
     std::vector<QSize> IconSizes(XWindowId window);
+    // Leaves the keyboard to no window at all: every program on the display then hears of no
+    // key, as while another program has the keyboard.
+    void FocusNoWindow();
     // Sends `window` the WM_DELETE_WINDOW message a window manager sends when its close box
     // is pressed. False when the window does not take part in that protocol.
     bool RequestClose(XWindowId window);

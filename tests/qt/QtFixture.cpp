@@ -146,6 +146,7 @@ IMPLEMENT_DYNCREATE(TestView, CView)
 
 BEGIN_MESSAGE_MAP(TestView, CView)
     ON_WM_LBUTTONUP()
+    ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
 void TestView::OnDraw(CDC* pDC)
@@ -167,6 +168,11 @@ void TestView::OnDraw(CDC* pDC)
 void TestView::OnLButtonUp(UINT nFlags, CPoint point)
 {
     releases.emplace_back(nFlags, point);
+}
+
+void TestView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    keys.push_back({nChar, nRepCnt, nFlags});
 }
 
 BEGIN_MESSAGE_MAP(TestFrame, CFrameWnd)
