@@ -211,8 +211,8 @@ Step SearchStep(const Observation& table, Rng& rng, const SearchBudget& budget,
 {
     const SimGame root = SimGame::FromObservation(table);
     const StepList legal = root.Legal();
-    if (legal.count == 1) {
-        return legal.steps[0];
+    if (legal.count <= 1) {
+        return legal.steps[0]; // forced, or (in a finished game) nothing to search
     }
     Tree tree(root, budget, settings);
     const auto deadline = std::chrono::steady_clock::now() + budget.timeCap;

@@ -5,6 +5,7 @@
 #include "ai/PlayStep.h"
 #include "tests/ai/AiFixtures.h"
 #include "tests/support/GameFixtures.h"
+#include "tests/support/RandomPlayer.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +80,21 @@ TEST(Levels, ASeededGameReplaysStepForStep)
     EXPECT_EQ(PlayedSteps(seats, 8, 1234), first);
     // The seed does steer the choices: another seed plays another game on the same deal.
     EXPECT_NE(PlayedSteps(seats, 8, 99), first);
+}
+
+TEST(Levels, AskedAboutAFinishedGameProposeNothingTheRulesWouldTake)
+{
+    GameRules rules;
+    {
+        FixedSeed fixed(3);
+        rules.NewGame(4);
+    }
+    RandomPlayer(3).PlayToEnd(rules);
+    ASSERT_TRUE(rules.m_gameOver);
+    for (const Level level : {Level::Random, Level::Easy, Level::Normal, Level::Hard}) {
+        EXPECT_EQ(PlayStep(rules, ChooseStep(level, Observe(rules), 1, QUICK_SEARCH)), -1)
+            << LevelName(level);
+    }
 }
 
 TEST(Levels, AreNamedForTheCommandLine)
