@@ -59,16 +59,17 @@ DisplayConnection::DisplayConnection()
         m_problem = "no display (DISPLAY is not set)";
         return;
     }
-    m_display = XOpenDisplay(name);
-    if (m_display == nullptr) {
+    // A bare connection: Xlib's would set up more than is needed to learn that one can be made.
+    m_connection = xcb_connect(name, nullptr);
+    if (xcb_connection_has_error(m_connection) != 0) {
         m_problem = std::string("cannot open display \"") + name + "\"";
     }
 }
 
 DisplayConnection::~DisplayConnection()
 {
-    if (m_display != nullptr) {
-        XCloseDisplay(static_cast<Display*>(m_display));
+    if (m_connection != nullptr) {
+        xcb_disconnect(m_connection);
     }
 }
 
