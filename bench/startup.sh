@@ -38,6 +38,9 @@ trap end_display_session EXIT
 
 start_virtual_display "$work" 1280x1024 || exit 1
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+# No session bus: Qt would have one launched for it on every other start, which both programs
+# would pay alike, only adding noise.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
 
 # Time to the first window, each run a pair: which of the two goes first alternates.
 "$first_window" -- "$bare" >/dev/null
