@@ -62,11 +62,12 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
         sizingTexts.push_back(text);
         m_panes.push_back({id, CString()});
     }
+    // The key panes start blank; the frame's idle updates fill them, the first as it shows,
+    // so that nothing waits on the keyboard while it is hidden.
     if (platform->SetStatusBarPanes(m_hWnd, sizingTexts) == FALSE) {
         m_panes.clear();
         return FALSE;
     }
-    UpdateKeyIndicators();
     return TRUE;
 }
 

@@ -22,7 +22,8 @@ public:
     BOOL Create(CFrameWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM,
                 UINT nID = AFX_IDW_STATUS_BAR);
     // One pane per id, left to right: ID_SEPARATOR is the message pane, any other id is a
-    // pane sized for that id's string. FALSE when the bar has no window.
+    // pane sized for that id's string. All start blank; the key panes fill with the frame's
+    // idle updates. FALSE when the bar has no window.
     BOOL SetIndicators(const UINT* lpIDArray, int nIDCount);
 
     int GetCount() const { return static_cast<int>(m_panes.size()); }

@@ -2,10 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the program's start on a virtual X server of its own, side by side with the
 # toolkit's floor (bench/BareDialog.cpp, a bare Qt program that shows a dialog like the game's
-# first one and nothing else): the time from exec to the first window on screen (the "Number
-# of Players" dialog) and the memory each holds at that moment, over several runs of each,
-# interleaved so that both see the same load; then the memory the program holds once its main
-# window shows an idle board.
+# first one and nothing else, once bare and once carrying the game's icon as the game's dialog
+# does): the time from exec to the first window on screen (the "Number of Players" dialog) and
+# the memory each holds at that moment, over several runs of each, interleaved so that all see
+# the same load; then the memory the program holds once its main window shows an idle board.
 #
 #   bench/startup.sh [runs]      (default 20; BUILD_DIR picks the build, default build)
 #
@@ -38,23 +38,30 @@ trap end_display_session EXIT
 
 start_virtual_display "$work" 1280x1024 || exit 1
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+# No session bus: Qt would have one launched for it on every other start, which both programs
+# would pay alike, only adding noise.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
 
-# Time to the first window, each run a pair: which of the two goes first alternates.
-"$first_window" -- "$bare" >/dev/null
-"$first_window" -- "$program" >/dev/null
-for run in $(seq "$runs"); do
-    if ((run % 2 == 1)); then
-        "$first_window" -- "$bare" >>"$work/bare"
-        "$first_window" -- "$program" >>"$work/program"
-    else
-        "$first_window" -- "$program" >>"$work/program"
-        "$first_window" -- "$bare" >>"$work/bare"
-    fi
+# Time to the first window, each run a triple whose order turns: "<ms> <KiB>" lines per file.
+starts=(bare icon program)
+start_one() {
+    case $1 in
+    bare) "$first_window" -- "$bare" ;;
+    icon) "$first_window" -- "$bare" --game-icon ;;
+    program) "$first_window" -- "$program" ;;
+    esac
+}
+for which in "${starts[@]}"; do
+    start_one "$which" >/dev/null
 done
-first_name=$(head -n1 "$work/program" | cut -d' ' -f4-)
-# Lines "<bare ms> <bare KiB> <program ms> <program KiB>", one per pair.
-paste -d' ' <(cut -d' ' -f1,2 "$work/bare") <(cut -d' ' -f1,2 "$work/program") | awk \
-    -v runs="$runs" -v name="$first_name" '
+for run in $(seq "$runs"); do
+    for turn in 0 1 2; do
+        which=${starts[$(((run + turn) % 3))]}
+        start_one "$which" | cut -d' ' -f1,2 >>"$work/$which"
+    done
+done
+# One line per run: "<bare ms> <bare KiB> <icon ms> <icon KiB> <program ms> <program KiB>".
+paste -d' ' "$work/bare" "$work/icon" "$work/program" | awk -v runs="$runs" '
     function median(values, count,   sorted, i, j, swap) {
         for (i = 1; i <= count; ++i) sorted[i] = values[i]
         for (i = 2; i <= count; ++i)
@@ -63,16 +70,27 @@ paste -d' ' <(cut -d' ' -f1,2 "$work/bare") <(cut -d' ' -f1,2 "$work/program") |
             }
         return count % 2 ? sorted[(count + 1) / 2] : (sorted[count / 2] + sorted[count / 2 + 1]) / 2
     }
-    { bareMs[NR] = $1; bareKib[NR] = $2; ms[NR] = $3; kib[NR] = $4; ratio[NR] = $3 / $1 }
+    {
+        bareMs[NR] = $1; bareKib[NR] = $2; iconMs[NR] = $3; iconKib[NR] = $4
+        ms[NR] = $5; kib[NR] = $6; toBare[NR] = $5 / $1; toIcon[NR] = $5 / $3
+    }
+    function line(name, times, sizes) {
+        printf "  %-26s median %6.1f ms, VmRSS %5.1f MiB\n", name, median(times, NR),
+            median(sizes, NR) / 1024
+    }
+    function ratio(name, times, sizes, pairs) {
+        printf "  zintra_win / %-13s time %.2fx (median of the runs %.2fx), VmRSS %.2fx\n",
+            name ":", median(ms, NR) / median(times, NR), median(pairs, NR),
+            median(kib, NR) / median(sizes, NR)
+    }
     END {
-        printf "Start-up to the first window (\"%s\"), %d interleaved runs of each:\n", name, runs
-        printf "  bare Qt dialog   median %6.1f ms, VmRSS %5.1f MiB\n",
-            median(bareMs, NR), median(bareKib, NR) / 1024
-        printf "  zintra_win       median %6.1f ms, VmRSS %5.1f MiB\n",
-            median(ms, NR), median(kib, NR) / 1024
-        printf "  zintra_win / bare: time %.2fx (median of the pairs %.2fx), VmRSS %.2fx\n",
-            median(ms, NR) / median(bareMs, NR), median(ratio, NR),
-            median(kib, NR) / median(bareKib, NR)
+        printf "Start-up to the first window (\"Number of Players\"), %d interleaved runs of each:\n",
+            runs
+        line("bare Qt dialog", bareMs, bareKib)
+        line("bare Qt dialog with icon", iconMs, iconKib)
+        line("zintra_win", ms, kib)
+        ratio("bare", bareMs, bareKib, toBare)
+        ratio("bare + icon", iconMs, iconKib, toIcon)
     }'
 
 # Memory with the main window up and idle. The dialog is answered with Return (two players).

@@ -10,7 +10,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -46,6 +48,23 @@ QKeySequence KeysOf(const AcceleratorResource& entry)
     return {QKeyCombination(modifiers, static_cast<Qt::Key>(key))};
 }
 
+// The icon's pictures, each read by the reader for its file's kind alone: QIcon::addFile would
+// first load every image-format plugin there is to ask whether it reads the file better, and
+// the first dialog carries this icon.
+QIcon IconOf(const IconResource& resource)
+{
+    QIcon icon;
+    for (const char* file : resource.files) {
+        const QString path = QString::fromUtf8(file);
+        QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+        reader.setAutoDetectImageFormat(false);
+        if (const QImage picture = reader.read(); !picture.isNull()) {
+            icon.addPixmap(QPixmap::fromImage(picture));
+        }
+    }
+    return icon;
+}
+
 } // namespace
 
 FrameWidget::FrameWidget(CWnd& frame, const FrameWindowParts& parts)
@@ -61,17 +80,12 @@ FrameWidget::FrameWidget(CWnd& frame, const FrameWindowParts& parts)
             m_window.Send(WM_MENUSELECT, MAKEWPARAM(0, MF_MENUCLOSED), 0);
         }
     });
-    if (parts.menu != nullptr) {
-        BuildMenu(*parts.menu);
-    }
+    m_menu = parts.menu;
     if (parts.accelerators != nullptr) {
         BuildAccelerators(*parts.accelerators);
     }
     if (parts.icon != nullptr) {
-        QIcon icon;
-        for (const char* file : parts.icon->files) {
-            icon.addFile(QString::fromUtf8(file));
-        }
+        const QIcon icon = IconOf(*parts.icon);
         setWindowIcon(icon);
         // The first frame's icon is the program's: boxes and dialogs shown while no frame is on
         // screen to own them carry it too.
@@ -98,6 +112,9 @@ void FrameWidget::PlaceOnFirstShow()
 {
     if (std::exchange(m_shownBefore, true)) {
         return;
+    }
+    if (m_menu != nullptr) {
+        BuildMenu(*m_menu);
     }
     const QScreen* shownOn = screen();
     const QRect available = shownOn != nullptr ? shownOn->availableGeometry() : QRect();

@@ -17,8 +17,8 @@ class ViewScrollArea;
 
 class FrameWidget : public QMainWindow {
 public:
-    // The frame of the object `frame`, built from `parts`; a size or position that `parts.cs`
-    // asks for is applied at once.
+    // The frame of the object `frame`, built from `parts`, whose resources live as long as the
+    // program; a size or position that `parts.cs` asks for is applied at once.
     FrameWidget(CWnd& frame, const FrameWindowParts& parts);
 
     Window& Record() { return m_window; }
@@ -27,10 +27,12 @@ public:
     // small for it (see PlaceOnFirstShow).
     void SetView(QWidget* view);
 
-    // Before the frame first shows: where no size was asked for it takes the size of what it
-    // holds, within the screen; where no position was, and no window manager will place it,
-    // it goes to the middle of the screen. Where the screen cannot hold what the frame holds,
-    // its view keeps its whole size and scrolls. Does nothing after the first time.
+    // Before the frame first shows: it gets its menu bar, which nobody sees while it is hidden
+    // and which would only hold up whatever the program shows first; where no size was asked
+    // for it takes the size of what it holds, within the screen; where no position was, and no
+    // window manager will place it, it goes to the middle of the screen. Where the screen
+    // cannot hold what the frame holds, its view keeps its whole size and scrolls. Does nothing
+    // after the first time.
     void PlaceOnFirstShow();
 
     // A popup of the menu bar opened, or an item in one is highlighted.
@@ -52,6 +54,7 @@ private:
     Window m_window;
     ViewScrollArea* m_viewArea = nullptr; // the content, once there is a view
     CREATESTRUCT m_createStruct;          // the size and position asked for
+    const MenuResource* m_menu = nullptr; // built on first show; null for no menu bar
     bool m_shownBefore = false;
     QTimer m_menusClosed; // looks once the popups have settled whether any is still open
 };

@@ -4,8 +4,9 @@
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 #include <cstdlib>
+#include <memory>
 #include <xcb/xcb.h>
-// A field of xkb.h is named `explicit`, a word C++ keeps for itself.
+// A field of xkb.h is named `explicit`, a word C++ keeps for itself; Qt reads it the same way.
 #define explicit xkb_explicit // NOLINT(clang-diagnostic-keyword-macro)
 #include <xcb/xkb.h>
 #undef explicit
@@ -59,16 +60,17 @@ DisplayConnection::DisplayConnection()
         m_problem = "no display (DISPLAY is not set)";
         return;
     }
-    m_display = XOpenDisplay(name);
-    if (m_display == nullptr) {
+    // A bare connection: Xlib's would set up more than is needed to learn that one can be made.
+    m_connection = xcb_connect(name, nullptr);
+    if (xcb_connection_has_error(m_connection) != 0) {
         m_problem = std::string("cannot open display \"") + name + "\"";
     }
 }
 
 DisplayConnection::~DisplayConnection()
 {
-    if (m_display != nullptr) {
-        XCloseDisplay(static_cast<Display*>(m_display));
+    if (m_connection != nullptr) {
+        xcb_disconnect(m_connection);
     }
 }
 
@@ -102,12 +104,11 @@ IndicatorReports::IndicatorReports()
     // Only this one kind of event is touched, for every indicator; what Qt selected stays. The
     // request is checked so that a refusal comes back here rather than to Qt's error output.
     const uint16_t indicatorChanges = XCB_XKB_EVENT_TYPE_INDICATOR_STATE_NOTIFY;
-    xcb_generic_error_t* error = xcb_request_check(
-        connection,
-        xcb_xkb_select_events_checked(connection, XCB_XKB_ID_USE_CORE_KBD, indicatorChanges, 0,
-                                      indicatorChanges, 0, 0, nullptr));
-    if (error != nullptr) {
-        std::free(error); // NOLINT(cppcoreguidelines-no-malloc): xcb hands errors from malloc
+    const xcb_void_cookie_t request = xcb_xkb_select_events_checked(
+        connection, XCB_XKB_ID_USE_CORE_KBD, indicatorChanges, 0, indicatorChanges, 0, 0, nullptr);
+    const std::unique_ptr<xcb_generic_error_t, decltype(&std::free)> refusal(
+        xcb_request_check(connection, request), &std::free);
+    if (refusal != nullptr) {
         return;
     }
     m_firstXkbEvent = xkb->first_event;

@@ -8,6 +8,8 @@
 
 #include <string>
 
+struct xcb_connection_t;
+
 namespace afx::qt::x11 {
 
 // A connection to the X display of DISPLAY, held while Qt opens its own. An X server resets
@@ -27,7 +29,7 @@ public:
     const std::string& Problem() const { return m_problem; }
 
 private:
-    void* m_display = nullptr; // Xlib's Display, which this header does not know
+    xcb_connection_t* m_connection = nullptr;
     std::string m_problem;
 };
 
