@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The entry points: `make run` installs what is missing, builds and starts the game; `make test`
-# installs what is missing, builds, checks and tests; `make bench` measures. Everything else is
-# a step of those.
+# installs what is missing, builds, checks and tests; `make bench` measures. `make check` is the
+# quick loop while working: it builds and runs the tests that need no X server, and installs
+# nothing. Everything else is a step of those.
 
 SHELL := /bin/bash
 BUILD_DIR ?= build
@@ -15,7 +16,8 @@ SOURCES = $(shell git ls-files '*.cpp' '*.h' 2>/dev/null || find afx game tests 
 export ASAN_OPTIONS := halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1
 export UBSAN_OPTIONS := halt_on_error=1:print_stacktrace=1
 
-.PHONY: all deps build build-asan package run test test-normal test-asan format format-check tidy bench clean
+.PHONY: all deps build build-asan package run check test test-normal test-asan format format-check tidy \
+    bench clean
 
 all: build
 
@@ -35,13 +37,18 @@ build: deps $(BUILD_DIR)/build.ninja
 build-asan: deps $(ASAN_BUILD_DIR)/build.ninja
 	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
 
-# The Debian package (build/zintra-win_<version>_<arch>.deb), from the install rules.
+# The Debian package (build/zintra-win_<version>-<revision>_<arch>.deb), from the install rules.
 package: build
 	cd $(BUILD_DIR) && cpack
 
 # Arguments for the game go in ARGS, e.g. `make run ARGS="--seed 7"`.
 run: build
 	$(BUILD_DIR)/app/zintra_win $(ARGS)
+
+# The headless and offscreen tiers (the labels are set in tests/CMakeLists.txt).
+check: $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS) -L '^(headless|offscreen)$$'
 
 test-normal: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
@@ -68,8 +75,10 @@ tidy: build
 bench: build
 	$(BUILD_DIR)/bench/game_bench
 	$(BUILD_DIR)/bench/board_bench
+	$(BUILD_DIR)/bench/ai_bench
 	$(BUILD_DIR)/bench/qt_click_bench
 	BUILD_DIR=$(BUILD_DIR) bench/startup.sh
+	BUILD_DIR=$(BUILD_DIR) bench/idle.sh
 
 # The README's picture, made afresh from the program (doc/screenshot.png): a fixed deal and
 # fixed clicks, so that it only changes when the program's looks do.

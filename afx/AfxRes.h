@@ -10,43 +10,26 @@ inline constexpr UINT AFX_IDS_APP_TITLE = 0xE000;   // 57344: the program's titl
 inline constexpr UINT AFX_IDS_IDLEMESSAGE = 0xE001; // 57345: the status bar's idle text
 
 // Commands.
-inline constexpr UINT ID_FILE_NEW = 0xE100;       // 57600
-inline constexpr UINT ID_FILE_OPEN = 0xE101;      // 57601
-inline constexpr UINT ID_FILE_CLOSE = 0xE102;     // 57602
-inline constexpr UINT ID_FILE_SAVE = 0xE103;      // 57603
-inline constexpr UINT ID_FILE_SAVE_AS = 0xE104;   // 57604
-inline constexpr UINT ID_FILE_MRU_FILE1 = 0xE110; // 57616, the first of sixteen
-inline constexpr UINT ID_EDIT_CLEAR = 0xE120;     // 57632
-inline constexpr UINT ID_EDIT_CLEAR_ALL = 0xE121;
-inline constexpr UINT ID_EDIT_COPY = 0xE122; // 57634
-inline constexpr UINT ID_EDIT_CUT = 0xE123;  // 57635
-inline constexpr UINT ID_EDIT_FIND = 0xE124;
+inline constexpr UINT ID_FILE_NEW = 0xE100;   // 57600
+inline constexpr UINT ID_FILE_OPEN = 0xE101;  // 57601
+inline constexpr UINT ID_FILE_SAVE = 0xE103;  // 57603
+inline constexpr UINT ID_EDIT_COPY = 0xE122;  // 57634
+inline constexpr UINT ID_EDIT_CUT = 0xE123;   // 57635
 inline constexpr UINT ID_EDIT_PASTE = 0xE125; // 57637
-inline constexpr UINT ID_EDIT_REPEAT = 0xE128;
-inline constexpr UINT ID_EDIT_REPLACE = 0xE129;
-inline constexpr UINT ID_EDIT_SELECT_ALL = 0xE12A;
-inline constexpr UINT ID_EDIT_UNDO = 0xE12B; // 57643
-inline constexpr UINT ID_EDIT_REDO = 0xE12C;
-inline constexpr UINT ID_WINDOW_SPLIT = 0xE135;    // 57653
-inline constexpr UINT ID_APP_ABOUT = 0xE140;       // 57664
-inline constexpr UINT ID_APP_EXIT = 0xE141;        // 57665
-inline constexpr UINT ID_NEXT_PANE = 0xE150;       // 57680
-inline constexpr UINT ID_PREV_PANE = 0xE151;       // 57681
-inline constexpr UINT ID_VIEW_TOOLBAR = 0xE800;    // 59392
-inline constexpr UINT ID_VIEW_STATUS_BAR = 0xE801; // 59393
+inline constexpr UINT ID_EDIT_UNDO = 0xE12B;  // 57643
+inline constexpr UINT ID_APP_ABOUT = 0xE140;  // 57664
+inline constexpr UINT ID_APP_EXIT = 0xE141;   // 57665
+inline constexpr UINT ID_NEXT_PANE = 0xE150;  // 57680
+inline constexpr UINT ID_PREV_PANE = 0xE151;  // 57681
 
 // Status-bar panes: the stretching message pane and the key panes.
 inline constexpr UINT ID_SEPARATOR = 0;
-inline constexpr UINT ID_INDICATOR_EXT = 0xE700;  // 59136
 inline constexpr UINT ID_INDICATOR_CAPS = 0xE701; // 59137
 inline constexpr UINT ID_INDICATOR_NUM = 0xE702;  // 59138
 inline constexpr UINT ID_INDICATOR_SCRL = 0xE703; // 59139
-inline constexpr UINT ID_INDICATOR_OVR = 0xE704;  // 59140
-inline constexpr UINT ID_INDICATOR_REC = 0xE705;  // 59141
 
 // Child windows of a frame.
 inline constexpr UINT AFX_IDW_STATUS_BAR = 0xE801; // 59393
-inline constexpr UINT AFX_IDW_PANE_FIRST = 0xE900; // the view
 
 // Prompts of the system menu's commands.
 inline constexpr UINT AFX_IDS_SCSIZE = 0xEF00; // 61184

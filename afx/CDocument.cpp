@@ -43,7 +43,6 @@ void CDocument::UpdateFrameCounts()
 BOOL CDocument::OnOpenDocument(const wchar_t* /*lpszPathName*/)
 {
     DeleteContents();
-    SetModifiedFlag(FALSE);
     return TRUE;
 }
 
@@ -55,18 +54,12 @@ BOOL CDocument::SaveModified()
 BOOL CDocument::OnNewDocument()
 {
     DeleteContents();
-    SetModifiedFlag(FALSE);
     return TRUE;
 }
 
 void CDocument::DeleteContents() {}
 
 void CDocument::Serialize(CArchive& /*ar*/) {}
-
-void CDocument::SetModifiedFlag(BOOL modified)
-{
-    m_bModified = modified;
-}
 
 void CDocument::AddView(CView* pView)
 {

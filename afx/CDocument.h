@@ -28,8 +28,8 @@ public:
     // The document came from the file at `pathName`: its name becomes the title.
     virtual void SetPathName(const CString& pathName);
 
-    // The base new-document step: clears the contents and marks the document unmodified.
-    // Derived documents call it first and give up when it returns FALSE.
+    // The base new-document step: clears the contents. Derived documents call it first and give
+    // up when it returns FALSE.
     virtual BOOL OnNewDocument();
     // The base open step: the document is replaced by the file's contents. Nothing of a
     // document is ever stored in a file, so there is nothing to read: the contents are only
@@ -42,9 +42,6 @@ public:
     virtual void DeleteContents();
     // Writes the document to, or reads it from, the archive; the base stores nothing.
     virtual void Serialize(CArchive& ar);
-
-    BOOL IsModified() const { return m_bModified; }
-    virtual void SetModifiedFlag(BOOL modified = TRUE);
 
     // Makes the document the one `pView` shows, taking it from any document it showed before.
     void AddView(CView* pView);
@@ -59,5 +56,4 @@ private:
 
     std::vector<CView*> m_viewList;
     CString m_strTitle;
-    BOOL m_bModified = FALSE;
 };

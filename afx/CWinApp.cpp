@@ -106,9 +106,10 @@ void CWinApp::SetCommandLine(std::vector<std::string> arguments)
     m_arguments = std::move(arguments);
 }
 
-void CWinApp::SetRegistryKey(const wchar_t* lpszRegistryKey)
+void CWinApp::SetRegistryKey(const wchar_t* /*lpszRegistryKey*/)
 {
-    m_pszRegistryKey = lpszRegistryKey;
+    // The key would only say where to keep the settings, and the framework keeps none (see
+    // LoadStdProfileSettings): there is nothing to remember it for.
 }
 
 void CWinApp::LoadStdProfileSettings(UINT /*nMaxMRU*/)

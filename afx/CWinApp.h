@@ -34,8 +34,6 @@ public:
     const wchar_t* m_pszExeName = nullptr;
     // The main window; the program ends when it closes.
     CWnd* m_pMainWnd = nullptr;
-    // The registry key of SetRegistryKey; empty until then.
-    CString m_pszRegistryKey;
 
     // Start-up: FALSE ends the program at once.
     virtual BOOL InitInstance();

@@ -38,6 +38,15 @@ LRESULT MouseHandler(CCmdTarget& target, WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
+template <class T, void (T::*Handler)(UINT, UINT, UINT)>
+LRESULT KeyHandler(CCmdTarget& target, WPARAM wParam, LPARAM lParam)
+{
+    auto& self = static_cast<T&>(target); // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+    const auto bits = static_cast<std::uintptr_t>(lParam);
+    (self.*Handler)(static_cast<UINT>(wParam), LOWORD(bits), HIWORD(bits));
+    return 0;
+}
+
 template <class T, void (T::*Handler)()>
 LRESULT PlainHandler(CCmdTarget& target, WPARAM /*wParam*/, LPARAM /*lParam*/)
 {
@@ -108,6 +117,11 @@ protected:                                                                      
 // WM_LBUTTONUP to `void OnLButtonUp(UINT nFlags, CPoint point)`.
 #define ON_WM_LBUTTONUP()                                                                          \
     {WM_LBUTTONUP, 0, 0, &afx::MouseHandler<ThisClass, &ThisClass::OnLButtonUp>},
+
+// WM_KEYDOWN to `void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)`: the virtual key, how
+// many presses the message stands for, and flags such as KF_REPEAT.
+#define ON_WM_KEYDOWN()                                                                            \
+    {WM_KEYDOWN, 0, 0, &afx::KeyHandler<ThisClass, &ThisClass::OnKeyDown>},
 
 // WM_PAINT to `void OnPaint()`.
 #define ON_WM_PAINT()                                                                              \

@@ -62,6 +62,7 @@ using LPCREATESTRUCT = CREATESTRUCT*;
 inline constexpr UINT WM_CREATE = 0x0001;
 inline constexpr UINT WM_PAINT = 0x000F;
 inline constexpr UINT WM_CLOSE = 0x0010;
+inline constexpr UINT WM_KEYDOWN = 0x0100;
 inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_MENUSELECT = 0x011F;
 inline constexpr UINT WM_LBUTTONUP = 0x0202;
@@ -101,9 +102,18 @@ inline constexpr DWORD DS_SETFONT = 0x40U;
 inline constexpr DWORD DS_FIXEDSYS = 0x08U;
 // A control bar docked at the bottom of its frame, with a border along its top.
 inline constexpr DWORD CBRS_BOTTOM = 0x8200U;
-// Button and static control styles.
-inline constexpr DWORD BS_DEFPUSHBUTTON = 0x1U;
+// Static control styles.
 inline constexpr DWORD SS_NOPREFIX = 0x80U;
+
+// Virtual keys: letters and digits of the main block are their own upper-case ASCII codes ('A',
+// '1'); the others are named.
+inline constexpr UINT VK_SPACE = 0x20;
+inline constexpr UINT VK_NUMPAD0 = 0x60; // VK_NUMPAD1 to VK_NUMPAD9 follow it
+inline constexpr UINT VK_NUMPAD9 = 0x69;
+
+// WM_KEYDOWN's lParam: the repeat count in the low word, and in the high word (the flags of
+// OnKeyDown) whether the key was already down, i.e. the message is the keyboard's auto-repeat.
+inline constexpr UINT KF_REPEAT = 0x4000;
 
 // Virtual keys with a lock state.
 inline constexpr int VK_CAPITAL = 0x14;

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long a program takes from its exec to its first window on screen: starts it,
 // waits for the X server to map its first top-level window, and prints the milliseconds between
-// the two, the window's id and its name. The clock starts when the exec has succeeded, so the
-// fork is not counted; the program is then ended.
+// the two, the memory the program then holds, the window's id and its name. The clock starts
+// when the exec has succeeded, so the fork is not counted; the program is then ended.
 //
 //   first_window [--timeout SECONDS] -- PROGRAM [ARGUMENTS...]
 //
-// Output, one line: "<milliseconds> <window id> <window name>". Exit code 0, or 1 when no window
-// showed in time or the program could not be started.
+// Output, one line: "<milliseconds> <resident KiB> <window id> <window name>". Exit code 0, or
+// 1 when no window showed in time or the program could not be started.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <algorithm>
@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
 #include <poll.h>
 #include <signal.h>
 #include <string>
@@ -95,6 +96,19 @@ std::string NameOf(Display* display, Window window)
     return result;
 }
 
+// The program's resident memory in KiB (VmRSS); 0 if it cannot be read.
+long ResidentKib(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::atol(line.c_str() + std::strlen("VmRSS:"));
+        }
+    }
+    return 0;
+}
+
 void Stop(pid_t pid)
 {
     kill(-pid, SIGTERM);
@@ -146,7 +160,7 @@ int main(int argc, char* argv[])
             const Clock::time_point mapped = Clock::now();
             const double milliseconds =
                 std::chrono::duration<double, std::milli>(mapped - started).count();
-            std::printf("%.1f %lu %s\n", milliseconds, event.xmap.window,
+            std::printf("%.1f %ld %lu %s\n", milliseconds, ResidentKib(pid), event.xmap.window,
                         NameOf(display, event.xmap.window).c_str());
             std::fflush(stdout);
             Stop(pid);

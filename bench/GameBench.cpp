@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the engine plays: whole random games, set-up included, and final scoring.
-#include "game/Zintra_winDoc.h"
+#include "game/GameRules.h"
 #include "tests/support/GameFixtures.h"
 #include "tests/support/RandomPlayer.h"
 
@@ -12,7 +12,7 @@ namespace {
 void BM_RandomGame(benchmark::State& state)
 {
     const int players = static_cast<int>(state.range(0));
-    CZintra_winDoc doc;
+    GameRules doc;
     RandomPlayer player(0x5EED);
     unsigned seed = 0;
     std::int64_t steps = 0;
@@ -31,7 +31,7 @@ BENCHMARK(BM_RandomGame)->Arg(2)->Arg(5);
 // Set-up alone: players, rows, deck fill and the C library's seeding and 75 draws.
 void BM_NewGame(benchmark::State& state)
 {
-    CZintra_winDoc doc;
+    GameRules doc;
     FixedSeed fixed(1);
     for (auto _ : state) {
         doc.NewGame(5);
@@ -44,7 +44,7 @@ BENCHMARK(BM_NewGame);
 void BM_PlayerScore(benchmark::State& state)
 {
     constexpr int kGames = 64;
-    std::vector<CZintra_winDoc> finished(kGames);
+    std::vector<GameRules> finished(kGames);
     RandomPlayer player(7);
     for (int game = 0; game < kGames; ++game) {
         FixedSeed fixed(static_cast<unsigned>(game));
@@ -53,7 +53,7 @@ void BM_PlayerScore(benchmark::State& state)
     }
     std::size_t call = 0;
     for (auto _ : state) {
-        const CZintra_winDoc& doc = finished[call / 5 % kGames];
+        const GameRules& doc = finished[call / 5 % kGames];
         benchmark::DoNotOptimize(doc.PlayerScore(static_cast<int>(call % 5)));
         ++call;
     }

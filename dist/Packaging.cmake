@@ -32,6 +32,33 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its X11 platform plugin at run time, so shlibdeps cannot see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # The board is drawn in the desktop's general font; any font will do, DejaVu is the usual one.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+# On a Wayland desktop Qt shows the program natively with its Wayland platform plugin, and
+# through the desktop's X server without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland")
+
+# The first packaging of this version; a Debian revision also tells lintian that the package is
+# not Debian's own, so that its changelog is changelog.Debian.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+
+# The documents Debian asks of every package: the machine-readable copyright and the changelog,
+# whose entry is this version's release. dist/DebianLayout.cmake adds them to the staged install.
+set(ZINTRA_PACKAGE_VERSION ${CPACK_PACKAGE_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE})
+string(SUBSTRING ${ZINTRA_RELEASE_DATE} 0 4 ZINTRA_RELEASE_YEAR)
+execute_process(
+    COMMAND date --utc --rfc-email --date "${ZINTRA_RELEASE_DATE} 12:00 UTC"
+    OUTPUT_VARIABLE ZINTRA_RELEASE_TIME OUTPUT_STRIP_TRAILING_WHITESPACE
+    COMMAND_ERROR_IS_FATAL ANY)
+configure_file(copyright.in copyright @ONLY)
+configure_file(changelog.Debian.in changelog.Debian @ONLY)
+add_custom_command(
+    OUTPUT changelog.Debian.gz
+    COMMAND gzip -9 -n -c changelog.Debian > changelog.Debian.gz
+    DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian
+    VERBATIM)
+add_custom_target(zintra_package_changelog ALL DEPENDS changelog.Debian.gz)
+set(CPACK_ZINTRA_DEBIAN_DOCS
+    ${CMAKE_CURRENT_BINARY_DIR}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian.gz)
+set(CPACK_ZINTRA_LINTIAN_OVERRIDES ${CMAKE_CURRENT_SOURCE_DIR}/lintian-overrides)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/DebianLayout.cmake)
 
 include(CPack)

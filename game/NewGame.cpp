@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Setting up a fresh game: players, rows and the shuffled deck.
-#include "afx/Platform.h"
+#include "game/GameRules.h"
 #include "game/ShuffleSeed.h"
-#include "game/Zintra_winDoc.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -29,7 +28,7 @@ constexpr std::array<CardCode, DECK_SIZE> OrderedDeck()
 
 } // namespace
 
-void CZintra_winDoc::NewGame(int count)
+void GameRules::NewGame(int count)
 {
     m_numPlayers = std::clamp(count, MIN_PLAYERS, MAX_PLAYERS);
     const auto seats = static_cast<std::size_t>(m_numPlayers);
@@ -50,15 +49,14 @@ void CZintra_winDoc::NewGame(int count)
 
     m_turnPhase = PHASE_CHOOSE;
     m_gameOver = false;
-    InvalidateRect(nullptr, nullptr, TRUE);
 }
 
-int CZintra_winDoc::UndealtCount() const
+int GameRules::UndealtCount() const
 {
     return static_cast<int>(m_deck.data() + m_deck.size() - m_deckTop);
 }
 
-bool CZintra_winDoc::IsLastRound() const
+bool GameRules::IsLastRound() const
 {
     return 3 * m_numPlayers >= UndealtCount() - 1;
 }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The results at the end of a game: every score, the best one and who reached it.
-#include "game/Zintra_winDoc.h"
+#include "game/GameRules.h"
 
 #include <algorithm>
 
-std::vector<int> CZintra_winDoc::AllScores() const
+std::vector<int> GameRules::AllScores() const
 {
     std::vector<int> scores;
     scores.reserve(static_cast<std::size_t>(std::max(m_numPlayers, 0)));
@@ -14,7 +14,7 @@ std::vector<int> CZintra_winDoc::AllScores() const
     return scores;
 }
 
-int CZintra_winDoc::MaxScore(std::vector<int> scores) const
+int GameRules::MaxScore(std::vector<int> scores) const
 {
     const auto considered =
         std::min(scores.size(), static_cast<std::size_t>(std::max(m_numPlayers, 0)));
@@ -25,7 +25,7 @@ int CZintra_winDoc::MaxScore(std::vector<int> scores) const
                              scores.begin() + static_cast<std::ptrdiff_t>(considered));
 }
 
-std::vector<int> CZintra_winDoc::PlayersWithScore(int score) const
+std::vector<int> GameRules::PlayersWithScore(int score) const
 {
     std::vector<int> playerNumbers;
     for (int player = 0; player < m_numPlayers; ++player) {

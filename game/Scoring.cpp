@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Final scoring: a player's collection turned into one number.
-#include "game/Zintra_winDoc.h"
+#include "game/GameRules.h"
 
 #include <algorithm>
 
@@ -20,7 +20,7 @@ constexpr int BONUS_POINTS = 2;     // per "+2" card
 
 } // namespace
 
-int CZintra_winDoc::PlayerScore(int playerIndex) const
+int GameRules::PlayerScore(int playerIndex) const
 {
     if (playerIndex < 0 || playerIndex >= static_cast<int>(m_players.size())) {
         return 0;

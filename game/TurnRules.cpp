@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of a turn: which moves are open, carrying a move out, passing the turn and ending
 // rounds and the game.
-#include "game/Zintra_winDoc.h"
+#include "game/GameRules.h"
 
 #include <algorithm>
 
@@ -22,13 +22,13 @@ bool AllowsMove(const RowState& row, MoveKind kind)
 
 } // namespace
 
-bool CZintra_winDoc::CanMove(MoveKind kind) const
+bool GameRules::CanMove(MoveKind kind) const
 {
     return std::any_of(m_rows.begin(), m_rows.end(),
                        [kind](const RowState& row) { return AllowsMove(row, kind); });
 }
 
-bool CZintra_winDoc::CanMoveOnRow(int row, MoveKind kind) const
+bool GameRules::CanMoveOnRow(int row, MoveKind kind) const
 {
     if (row < 0 || row > m_numPlayers - 1) {
         return false;
@@ -36,7 +36,7 @@ bool CZintra_winDoc::CanMoveOnRow(int row, MoveKind kind) const
     return AllowsMove(m_rows[static_cast<std::size_t>(row)], kind);
 }
 
-int CZintra_winDoc::ApplyMove(MoveKind kind, int row)
+int GameRules::ApplyMove(MoveKind kind, int row)
 {
     // Every caller asks CanMoveOnRow first; a move it refuses is ignored rather than allowed
     // to corrupt the game.
@@ -63,7 +63,7 @@ int CZintra_winDoc::ApplyMove(MoveKind kind, int row)
     return 0;
 }
 
-int CZintra_winDoc::NextPlayer() const
+int GameRules::NextPlayer() const
 {
     if (m_numPlayers <= 0) {
         return 0;
@@ -80,13 +80,13 @@ int CZintra_winDoc::NextPlayer() const
     return following(m_currentPlayer);
 }
 
-bool CZintra_winDoc::EveryPlayerTookRow() const
+bool GameRules::EveryPlayerTookRow() const
 {
     return std::all_of(m_players.begin(), m_players.end(),
                        [](const PlayerState& player) { return player.tookRow; });
 }
 
-void CZintra_winDoc::TakeRow(RowState& row)
+void GameRules::TakeRow(RowState& row)
 {
     PlayerState& player = m_players[static_cast<std::size_t>(m_currentPlayer)];
     for (const CardCode card : row.slots) {
@@ -105,7 +105,7 @@ void CZintra_winDoc::TakeRow(RowState& row)
     player.tookRow = true;
 }
 
-bool CZintra_winDoc::PlaceDrawnCard(RowState& row)
+bool GameRules::PlaceDrawnCard(RowState& row)
 {
     // A row that is not full has an empty slot, and play never empties the deck; the checks
     // only keep a game whose fields were set by hand from writing outside its arrays.
@@ -119,7 +119,7 @@ bool CZintra_winDoc::PlaceDrawnCard(RowState& row)
     return true;
 }
 
-void CZintra_winDoc::StartNextRound()
+void GameRules::StartNextRound()
 {
     for (PlayerState& player : m_players) {
         player.tookRow = false;

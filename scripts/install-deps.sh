@@ -6,11 +6,11 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++
-    qt6-base-dev libx11-dev fonts-dejavu-core
-    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev libx11-dev libxcb-xkb-dev fonts-dejavu-core
+    libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang-format clang-tidy
-    xvfb xdotool
-    dpkg-dev file desktop-file-utils appstream groff-base
+    xvfb xdotool x11-apps weston qt6-wayland
+    dpkg-dev file desktop-file-utils appstream groff-base lintian
 )
 
 missing=()

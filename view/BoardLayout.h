@@ -37,25 +37,45 @@ inline constexpr int kDrawnCardY = 150;
 
 // Hit areas. Every bound is exclusive: a point on a border is outside.
 
+// A rectangle of the board that a click has to land inside.
+struct HitArea {
+    int left;
+    int top;
+    int right;
+    int bottom;
+
+    constexpr bool Contains(CPoint point) const
+    {
+        return point.x > left && point.x < right && point.y > top && point.y < bottom;
+    }
+    // The point in the middle, where a key that stands for a click on the area clicks.
+    constexpr CPoint Centre() const { return {(left + right) / 2, (top + bottom) / 2}; }
+};
+
 // The deck: around "Draw!", not reaching the drawn card's label below it.
+inline constexpr HitArea kDeckArea{50, 80, 100, 140};
+
 constexpr bool IsOnDeck(CPoint point)
 {
-    return point.x > 50 && point.x < 100 && point.y > 80 && point.y < 140;
+    return kDeckArea.Contains(point);
 }
 
 // There are bands for five rows whatever the number of players; the rules refuse the rows
 // that are not in play.
 inline constexpr int kRowBands = 5;
 
-// The row whose band holds `point`: the 19 pixel lines just below the top of its line, in the
-// column where the line begins. -1 when the point is in no band.
+// The band of a row: the 19 pixel lines just below the top of its line, in the column where
+// the line begins.
+constexpr HitArea RowArea(int row)
+{
+    return {kRowX, RowY(row), kRowX + 50, RowY(row) + 20};
+}
+
+// The row whose band holds `point`; -1 when the point is in no band.
 constexpr int RowAt(CPoint point)
 {
-    if (point.x <= kRowX || point.x >= kRowX + 50) {
-        return -1;
-    }
     for (int row = 0; row < kRowBands; ++row) {
-        if (point.y > RowY(row) && point.y < RowY(row) + 20) {
+        if (RowArea(row).Contains(point)) {
             return row;
         }
     }

@@ -5,6 +5,7 @@ IMPLEMENT_DYNCREATE(CZintra_winView, CView)
 
 BEGIN_MESSAGE_MAP(CZintra_winView, CView)
     ON_WM_LBUTTONUP()
+    ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
 CZintra_winView::CZintra_winView() = default;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board: draws the whole game as lines of text at fixed places, turns releases of the
-// left button into moves, and announces the final scores. It keeps no copy of the game; every
-// paint reads the document afresh.
+// left button, and the keys that stand for them, into moves, and announces the final scores.
+// It keeps no copy of the game; every paint reads the document afresh.
 #pragma once
 
 #include "afx/CView.h"
@@ -28,6 +28,10 @@ public:
 protected:
     // A click on the board: draw on the deck, take or fill a row.
     void OnLButtonUp(UINT nFlags, CPoint point);
+    // A key stands for a click in the middle of what it names: Space or D for the deck, 1 to 5
+    // (on the main block or the keypad) for that row. A key held down does not repeat its
+    // move; every other key is passed on.
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
 
     DECLARE_MESSAGE_MAP()
 

@@ -57,6 +57,12 @@ void HeadlessPlatform::Click(CWnd& wnd, int x, int y, UINT flags)
     wnd.SendMessage(WM_LBUTTONUP, flags, MAKELPARAM(x, y));
 }
 
+void HeadlessPlatform::KeyDown(CWnd& wnd, UINT virtualKey, bool repeat)
+{
+    const auto flags = static_cast<WORD>(repeat ? KF_REPEAT : 0U);
+    wnd.SendMessage(WM_KEYDOWN, virtualKey, static_cast<LPARAM>(MAKEWPARAM(1, flags)));
+}
+
 void HeadlessPlatform::Paint(CWnd& wnd)
 {
     if (Window* window = Find(wnd); window != nullptr) {

@@ -53,6 +53,9 @@ public:
 
     // The user releases the left button at (x, y) of `wnd`'s client area.
     void Click(CWnd& wnd, int x, int y, UINT flags = 0);
+    // The user presses the key `virtualKey` while `wnd` has the focus; `repeat`: the key was
+    // already down and this is the keyboard repeating it.
+    void KeyDown(CWnd& wnd, UINT virtualKey, bool repeat = false);
     // The window system asks `wnd` to paint, whether or not it was invalidated.
     void Paint(CWnd& wnd);
     // Paints every window invalidated since its last paint, as an idle message loop does;

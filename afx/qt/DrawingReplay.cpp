@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "afx/qt/DrawingReplay.h"
 
-#include "afx/qt/QtWindows.h"
+#include "afx/qt/QtText.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

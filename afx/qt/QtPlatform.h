@@ -3,10 +3,17 @@
 // accelerators and status bars, views that show what they drew, message boxes and dialogs built
 // from templates. The QApplication is made on the first call that needs a display, so that a
 // program can handle its command line without one.
+//
+// One class, its calls in one source per job: QtPlatform.cpp (the backend's life, the message
+// loop and the keyboard's state), QtPlatformWindows.cpp (making, showing and destroying
+// windows, status bars), QtPlatformPainting.cpp (when views paint, and how) and
+// QtPlatformBoxes.cpp (message boxes, dialogs, the file prompt). Each kind of window has its
+// widget class, which holds the window's record (WindowRecord.h).
 #pragma once
 
 #include "afx/CDC.h"
 #include "afx/Platform.h"
+#include "afx/qt/WindowRecord.h"
 
 #include <memory>
 #include <optional>
@@ -14,14 +21,14 @@
 #include <vector>
 
 class QApplication;
-class QObject;
 class QPaintEvent;
 class QWidget;
 
 namespace afx::qt {
 
-struct Window;
-class AppWatcher;
+class LockKeyWatcher;
+class EndGuard;
+class ViewWidget;
 
 class QtPlatform : public Platform {
 public:
@@ -60,47 +67,40 @@ public:
     BOOL PromptForFileToOpen(HWND owner, CString& path) override;
 
 private:
-    // The backend's widgets turn what happens to them into messages through these.
-    friend class AppWatcher;
-    friend class DialogWidget;
-    friend class FrameWidget;
+    // What happens to the application and to views comes back to the backend through these.
+    friend class LockKeyWatcher;
     friend class ViewWidget;
 
     // Makes the QApplication if there is none yet; false, after saying why on stderr once,
     // when there is no display to show windows on.
     bool EnsureApplication();
     std::string ProgramName() const;
-
-    Window* Find(HWND window) const;
-    Window* RecordOf(const QObject* widget) const;
-    // Delivers a message to the object of the window that `widget` shows; 0 when it has none.
-    LRESULT Send(const QObject* widget, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
-    // The window and every window inside it, the window first.
-    std::vector<Window*> Subtree(const Window& top) const;
-    Window& Add(std::unique_ptr<Window> record);
-
-    // Painting. A view that needs painting gets WM_PAINT from a posted event, never from
-    // inside Qt's paint handling, which only replays the record the view handed over.
-    void MarkForPainting(Window& view);
-    void PostPaintDelivery(Window& view);
-    void DeliverPaint(const QObject* view);
-    void PaintNow(Window& view);
-    void PaintView(QWidget& view, const QPaintEvent& event);
-
+    // From the first frame on screen on, frames hear of every change of the lock keys; before,
+    // nothing on the way to the first window waits on the keyboard.
+    void WatchLockKeys();
     // Frames bring their status bars up to date with the keyboard's lock keys.
     void SendIdleUpdates();
+
+    // Painting: WM_PAINT comes from a posted event, never from inside Qt's paint handling,
+    // which only replays the record the view handed over.
+    void MarkForPainting(ViewWidget& view);
+    void PostPaintDelivery(ViewWidget& view);
+    void DeliverPaint(ViewWidget& view);
+    void PaintNow(ViewWidget& view);
+    void PaintView(ViewWidget& view, const QPaintEvent& event);
+
     // The frame a box belongs to: the active one, else any frame on screen; null if none is.
     QWidget* OwnerForBox() const;
-    void FitToScreen(Window& frame);
 
     int m_argc = 1;
     std::string m_programPath;
     std::vector<char*> m_argv;
     std::unique_ptr<QApplication> m_application; // null when the program made its own
-    std::unique_ptr<AppWatcher> m_watcher;
+    std::unique_ptr<LockKeyWatcher> m_watcher;   // once a frame has been shown
+    std::unique_ptr<EndGuard> m_endGuard; // while there is an application: a clean end under it
     bool m_noDisplay = false;
 
-    std::vector<std::unique_ptr<Window>> m_windows;
+    WindowList m_windows;
     int m_paintDepth = 0; // inside Qt's paint handling of a view
 
     bool m_loopRunning = false;

@@ -4,6 +4,11 @@
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 #include <cstdlib>
+#include <xcb/xcb.h>
+// A field of xkb.h is named `explicit`, a word C++ keeps for itself.
+#define explicit xkb_explicit
+#include <xcb/xkb.h>
+#undef explicit
 
 // Last, so that X11's macros cannot reach into Qt's headers.
 #include <X11/XKBlib.h>
@@ -20,6 +25,27 @@ Display* QtDisplay()
     }
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     return x11 != nullptr ? x11->display() : nullptr;
+}
+
+// Qt's connection to its X display; null on any other platform.
+xcb_connection_t* QtConnection()
+{
+    if (qGuiApp == nullptr) {
+        return nullptr;
+    }
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+
+// What OnLostConnection was given.
+void (*g_lostConnection)() = nullptr;
+
+int ReportLostConnection(Display* /*display*/)
+{
+    if (g_lostConnection != nullptr) {
+        g_lostConnection();
+    }
+    return 0;
 }
 
 } // namespace
@@ -62,6 +88,47 @@ bool IsIndicatorOn(const char* name)
     return on != False;
 }
 
+IndicatorReports::IndicatorReports()
+{
+    xcb_connection_t* connection = QtConnection();
+    if (connection == nullptr) {
+        return;
+    }
+    // Qt has set up the keyboard extension on its connection already; its data is at hand.
+    const xcb_query_extension_reply_t* xkb = xcb_get_extension_data(connection, &xcb_xkb_id);
+    if (xkb == nullptr || xkb->present == 0) {
+        return;
+    }
+    // Only this one kind of event is touched, for every indicator; what Qt selected stays. The
+    // request is checked so that a refusal comes back here rather than to Qt's error output.
+    const uint16_t indicatorChanges = XCB_XKB_EVENT_TYPE_INDICATOR_STATE_NOTIFY;
+    xcb_generic_error_t* error = xcb_request_check(
+        connection,
+        xcb_xkb_select_events_checked(connection, XCB_XKB_ID_USE_CORE_KBD, indicatorChanges, 0,
+                                      indicatorChanges, 0, 0, nullptr));
+    if (error != nullptr) {
+        std::free(error);
+        return;
+    }
+    m_firstXkbEvent = xkb->first_event;
+}
+
+bool IndicatorReports::IsReport(const void* xcbEvent) const
+{
+    if (!Asked()) {
+        return false;
+    }
+    const auto* event = static_cast<const xcb_generic_event_t*>(xcbEvent);
+    // The top bit of the type only tells whether the event was sent by another client.
+    if ((event->response_type & 0x7f) != m_firstXkbEvent) {
+        return false;
+    }
+    // All of the extension's events share one code and say which they are in their second
+    // byte.
+    return static_cast<const xcb_xkb_indicator_state_notify_event_t*>(xcbEvent)->xkbType ==
+           XCB_XKB_INDICATOR_STATE_NOTIFY;
+}
+
 bool WindowManagerRuns()
 {
     Display* display = QtDisplay();
@@ -84,6 +151,12 @@ bool WindowManagerRuns()
         XFree(data);
     }
     return status == Success && type == XA_WINDOW && count == 1;
+}
+
+void OnLostConnection(void (*lost)())
+{
+    g_lostConnection = lost;
+    XSetIOErrorHandler(ReportLostConnection);
 }
 
 } // namespace afx::qt::x11

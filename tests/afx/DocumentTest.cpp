@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "afx/CDocument.h"
+#include "afx/headless/HeadlessPlatform.h"
 #include "game/Zintra_winDoc.h"
 
 #include <gtest/gtest.h>
@@ -48,15 +49,24 @@ public:
     int contentsDeleted = 0;
 };
 
-TEST(Document, NewDocumentStepClearsContentsAndModifiedFlag)
+TEST(Document, NewDocumentStepClearsContents)
 {
     ProbeDocument doc;
-    doc.SetModifiedFlag();
-    ASSERT_TRUE(doc.IsModified());
-
     EXPECT_EQ(doc.OnNewDocument(), TRUE);
     EXPECT_EQ(doc.contentsDeleted, 1);
-    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST(Document, NewGameAsksEveryWindowToRepaint)
+{
+    HeadlessPlatform platform;
+    CZintra_winDoc doc;
+    doc.NewGame(3);
+    ASSERT_EQ(platform.Log().size(), 1U);
+    const HeadlessPlatform::Event& event = platform.Log()[0];
+    EXPECT_EQ(event.kind, HeadlessPlatform::Event::Kind::Invalidate);
+    EXPECT_EQ(event.window, nullptr);
+    EXPECT_TRUE(event.wholeArea);
+    EXPECT_EQ(event.erase, TRUE);
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package with CPack, checks its control fields and contents, unpacks it into
-# a throw-away root and starts the unpacked program on a virtual X server until its first window
-# shows. The program runs from outside the build tree, with a bare environment.
+# Builds the Debian package with CPack, checks its control fields and contents and has lintian
+# check it, unpacks it into a throw-away root and starts the unpacked program on a virtual X
+# server until its first window shows. The program runs from outside the build tree, with a bare
+# environment.
 #
 # Usage: package_test.sh BUILD_DIR
 set -euo pipefail
@@ -48,6 +49,9 @@ done
 for dependency in $dependencies; do
     dpkg-query -W "$dependency" >/dev/null 2>&1 || fail "Depends names unknown package $dependency"
 done
+# Qt's Wayland plugin lets the game run natively on a Wayland desktop; without it, through X.
+recommends=$(field Recommends)
+grep -qw qt6-wayland <<<"$recommends" || fail "Recommends lacks qt6-wayland: $recommends"
 description=$(field Description)
 summary=$(head -n1 <<<"$description")
 if [ -z "$summary" ] || [ ${#summary} -gt 80 ]; then
@@ -60,20 +64,41 @@ if awk 'length($0) > 80' <<<"$description" | grep .; then
 fi
 
 # --- Contents --------------------------------------------------------------------------------
-# Exactly what `cmake --install` puts under /usr (its layout has checks of its own), stripped.
+# Exactly what `cmake --install` puts under /usr (its layout has checks of its own), stripped,
+# but for what Debian asks of a game's package (dist/DebianLayout.cmake): the program in
+# /usr/games rather than /usr/bin, the copyright and changelog, and lintian's overrides.
 root=$work/root
+installed=$work/installed
 dpkg -x "$deb" "$root"
-DESTDIR=$work/installed cmake --install "$build_dir" --prefix /usr --strip >/dev/null
-diff -r "$work/installed" "$root" || fail "the package holds other files than the install (above)"
+DESTDIR=$installed cmake --install "$build_dir" --prefix /usr --strip >/dev/null
+expected_differences=$(printf '%s\n' "Only in $installed/usr: bin" "Only in $root/usr: games" \
+    "Only in $root/usr/share: doc" "Only in $root/usr/share: lintian" | sort)
+differences=$(diff -r "$installed" "$root" | sort || true)
+[ "$differences" = "$expected_differences" ] ||
+    fail "the package differs from the install otherwise than expected: $differences"
+program=$root/usr/games/zintra_win
+cmp -s "$installed/usr/bin/zintra_win" "$program" || fail "the packaged program is not the installed one"
+doc=$root/usr/share/doc/zintra-win
+[ "$(ls "$doc")" = "$(printf '%s\n' changelog.Debian.gz copyright)" ] ||
+    fail "the doc folder holds $(ls "$doc" | tr '\n' ' ')"
 if dpkg-deb --contents "$deb" | grep -vE '^[-d]r.xr-xr-x|^-rw-r--r--'; then
     fail "files above are not 0755/0644"
 fi
-program=$root/usr/bin/zintra_win
 if file "$program" | grep -q 'not stripped'; then
     fail "the packaged program is not stripped"
 fi
-[ "$("$program" --version)" = "Zintra_win $version" ] ||
+# The package's version is the program's, then the revision of its packaging.
+[ "$("$program" --version)" = "Zintra_win ${version%-*}" ] ||
     fail "package version $version but the program says '$("$program" --version)'"
+gzip -dc "$doc/changelog.Debian.gz" | head -n1 | grep -qF "zintra-win ($version) " ||
+    fail "the changelog's newest entry is not $version"
+
+# --- Debian's checks -------------------------------------------------------------------------
+# Errors and warnings both fail; what does not apply is overridden in the package, with reasons
+# (dist/lintian-overrides).
+if ! lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1; then
+    fail "lintian: $(grep -v 'root privileges' "$work/lintian.log")"
+fi
 
 # --- First window ----------------------------------------------------------------------------
 start_virtual_display "$work" 1024x768 || exit 1

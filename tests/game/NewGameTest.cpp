@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "afx/headless/HeadlessPlatform.h"
+#include "game/GameRules.h"
 #include "game/ShuffleSeed.h"
-#include "game/Zintra_winDoc.h"
 #include "tests/support/GameFixtures.h"
 #include "tests/support/RandomPlayer.h"
 
@@ -12,7 +11,7 @@
 
 namespace {
 
-void ExpectFreshGame(const CZintra_winDoc& doc, int players)
+void ExpectFreshGame(const GameRules& doc, int players)
 {
     EXPECT_EQ(doc.m_numPlayers, players);
     ASSERT_EQ(doc.m_players.size(), static_cast<std::size_t>(players));
@@ -40,7 +39,7 @@ TEST(NewGame, ClampsThePlayerCountToTwoThroughFive)
                  {4, 4},       {5, 5},  {6, 5}, {7, 5}, {100, 5}, {INT_MAX, 5}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.asked);
-        CZintra_winDoc doc;
+        GameRules doc;
         doc.NewGame(c.asked);
         ExpectFreshGame(doc, c.players);
     }
@@ -52,7 +51,7 @@ TEST(NewGame, ReplacesEveryTraceOfTheGameBeforeRunningOrFinished)
         for (const int after : {2, 4, 5}) {
             SCOPED_TRACE(testing::Message() << before << " players, then " << after);
             FixedSeed seed(static_cast<unsigned>(before * 10 + after));
-            CZintra_winDoc doc;
+            GameRules doc;
             doc.NewGame(before);
             RandomPlayer player(static_cast<std::uint64_t>(after));
             if (before == 5) {
@@ -72,7 +71,7 @@ TEST(NewGame, ReplacesEveryTraceOfTheGameBeforeRunningOrFinished)
 
 TEST(NewGame, EveryDeckHoldsTheSameSeventySixCards)
 {
-    CZintra_winDoc doc;
+    GameRules doc;
     for (unsigned seed = 0; seed < 2000; ++seed) {
         FixedSeed fixed(seed * 7919U);
         doc.NewGame(5);
@@ -89,7 +88,7 @@ TEST(NewGame, AFixedSeedAlwaysDealsTheSameDeck)
         0, 3, 4, 0, 6, 3, 2, 7, 2, 3, 1, 8, 0, 1, 3, 4, 5, 6, 4, 6, 8, 6, 1, 2, 2, 5,
         6, 0, 1, 4, 4, 8, 5, 3, 6, 4, 7, 2, 0, 3, 0, 1, 3, 5, 0, 8, 2, 8, 2, 8};
     FixedSeed seed(2026);
-    CZintra_winDoc doc;
+    GameRules doc;
     doc.NewGame(2);
     EXPECT_EQ(doc.m_deck, golden);
     doc.NewGame(5);
@@ -98,8 +97,8 @@ TEST(NewGame, AFixedSeedAlwaysDealsTheSameDeck)
 
 TEST(NewGame, GamesSetUpInTheSameSecondGetTheSameDeck)
 {
-    CZintra_winDoc first;
-    CZintra_winDoc second;
+    GameRules first;
+    GameRules second;
     // Retried in the rare case that the clock ticks over between the two set-ups.
     for (int attempt = 0; attempt < 5; ++attempt) {
         const std::time_t start = std::time(nullptr);
@@ -108,7 +107,7 @@ TEST(NewGame, GamesSetUpInTheSameSecondGetTheSameDeck)
         if (std::time(nullptr) == start) {
             EXPECT_EQ(first.m_deck, second.m_deck);
             FixedSeed clockSecond(static_cast<unsigned>(start));
-            CZintra_winDoc fixed;
+            GameRules fixed;
             fixed.NewGame(2);
             EXPECT_EQ(fixed.m_deck, first.m_deck) << "the clock seeds with the calendar second";
             return;
@@ -117,24 +116,33 @@ TEST(NewGame, GamesSetUpInTheSameSecondGetTheSameDeck)
     FAIL() << "the clock never stood still for two set-ups";
 }
 
-TEST(NewGame, AsksEveryWindowToRepaint)
+TEST(NewGame, ACopyPlaysOnItsOwnDeck)
 {
-    HeadlessPlatform platform;
-    CZintra_winDoc doc;
-    doc.NewGame(3);
-    ASSERT_EQ(platform.Log().size(), 1U);
-    const HeadlessPlatform::Event& event = platform.Log()[0];
-    EXPECT_EQ(event.kind, HeadlessPlatform::Event::Kind::Invalidate);
-    EXPECT_EQ(event.window, nullptr);
-    EXPECT_TRUE(event.wholeArea);
-    EXPECT_EQ(event.erase, TRUE);
+    FixedSeed seed(11);
+    GameRules original;
+    original.NewGame(3);
+    ASSERT_TRUE(original.CanMoveOnRow(0, MOVE_PLACE));
+    original.ApplyMove(MOVE_PLACE, 0);
+    const GameSnapshot before = Snapshot(original);
+
+    GameRules copy = original;
+    EXPECT_EQ(Snapshot(copy), before);
+    EXPECT_EQ(copy.m_deckTop, copy.m_deck.data() + 1) << "the copy's top is in its own deck";
+    copy.ApplyMove(MOVE_PLACE, 1);
+    copy.m_deck.fill(CARD_BONUS);
+    EXPECT_EQ(Snapshot(original), before) << "playing on the copy left the original alone";
+
+    GameRules assigned;
+    assigned = original;
+    EXPECT_EQ(assigned.m_deckTop, assigned.m_deck.data() + 1);
+    EXPECT_EQ(Snapshot(assigned), before);
 }
 
 TEST(LastRound, BeginsAtThreeCardsPerPlayerPlusOne)
 {
     for (int players = MIN_PLAYERS; players <= MAX_PLAYERS; ++players) {
         SCOPED_TRACE(testing::Message() << players << " players");
-        CZintra_winDoc doc;
+        GameRules doc;
         doc.NewGame(players);
         const int threshold = 3 * players + 1; // 7, 10, 13, 16
         SetUndealt(doc, threshold + 1);
@@ -148,7 +156,7 @@ TEST(LastRound, BeginsAtThreeCardsPerPlayerPlusOne)
 
 TEST(Document, IsSafeToUseBeforeTheFirstGame)
 {
-    CZintra_winDoc doc;
+    GameRules doc;
     EXPECT_EQ(doc.m_numPlayers, 0);
     EXPECT_TRUE(doc.m_players.empty());
     EXPECT_TRUE(doc.m_rows.empty());

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games played through the public operations, legal and refused moves alike, with the
 // game's invariants checked after every move.
-#include "game/Zintra_winDoc.h"
+#include "game/GameRules.h"
 #include "tests/support/GameFixtures.h"
 #include "tests/support/GameInvariants.h"
 #include "tests/support/RandomPlayer.h"
@@ -16,7 +16,7 @@ namespace {
 // Picks a move at random, legal or not, as a stray click might, and carries it out if the
 // rules refuse it (legal moves are left to the random player, which keeps the turn phase).
 // False when such a refused move reported anything or changed the game.
-bool StrayMoveIsHarmless(CZintra_winDoc& doc, RandomPlayer& dice)
+bool StrayMoveIsHarmless(GameRules& doc, RandomPlayer& dice)
 {
     const MoveKind kind = dice.Below(2) == 0 ? MOVE_PLACE : MOVE_TAKE;
     const int row = dice.Below(MAX_PLAYERS + 3) - 1; // -1 to 6
@@ -29,7 +29,7 @@ bool StrayMoveIsHarmless(CZintra_winDoc& doc, RandomPlayer& dice)
 
 TEST(PlayedGames, ThousandsOfRandomGamesKeepEveryInvariant)
 {
-    CZintra_winDoc doc;
+    GameRules doc;
     for (unsigned game = 0; game < 5000; ++game) {
         const int players = MIN_PLAYERS + static_cast<int>(game % 4);
         FixedSeed seed(game);
@@ -58,7 +58,7 @@ TEST(PlayedGames, ThousandsOfRandomGamesKeepEveryInvariant)
 
 TEST(PlayedGames, TwoPlayerRoundsPlaceTwoToSixCardsAndTheGameEndsWithAtMostSevenLeft)
 {
-    CZintra_winDoc doc;
+    GameRules doc;
     for (unsigned game = 0; game < 500; ++game) {
         FixedSeed seed(game + 10000);
         doc.NewGame(2);

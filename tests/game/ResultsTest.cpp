@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/Zintra_winDoc.h"
+#include "game/GameRules.h"
 #include "tests/support/GameFixtures.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +30,7 @@ protected:
         }
     }
 
-    CZintra_winDoc doc;
+    GameRules doc;
 };
 
 const ResultsCase kResultsCases[] = {
@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Outcomes, Results, testing::ValuesIn(kResultsCases),
 
 TEST(MaxScore, LooksOnlyAtOneEntryPerPlayer)
 {
-    CZintra_winDoc doc;
+    GameRules doc;
     doc.NewGame(3);
     EXPECT_EQ(doc.MaxScore({4, -2, 7, 99}), 7) << "entries past the players are ignored";
     EXPECT_EQ(doc.MaxScore({-5, -3}), -3) << "a short list is read only as far as it goes";
@@ -71,7 +71,7 @@ TEST(MaxScore, LooksOnlyAtOneEntryPerPlayer)
 
 TEST(PlayersWithScore, NamesNobodyForAScoreNoOneHas)
 {
-    CZintra_winDoc doc;
+    GameRules doc;
     doc.NewGame(4);
     EXPECT_EQ(doc.PlayersWithScore(0), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_TRUE(doc.PlayersWithScore(1).empty());

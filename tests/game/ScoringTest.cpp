@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/Zintra_winDoc.h"
+#include "game/GameRules.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +49,7 @@ PlayerState Collection(const ScoringCase& c)
 TEST_P(PlayerScoreTable, ScoresTheCollection)
 {
     const ScoringCase& c = GetParam();
-    CZintra_winDoc doc;
+    GameRules doc;
     doc.NewGame(3);
     doc.m_players[1] = Collection(c);
     EXPECT_EQ(doc.PlayerScore(1), c.score);
@@ -59,7 +59,7 @@ TEST_P(PlayerScoreTable, ScoresTheCollection)
 TEST_P(PlayerScoreTable, DoesNotDependOnWhichColourHoldsWhichCount)
 {
     const ScoringCase& c = GetParam();
-    CZintra_winDoc doc;
+    GameRules doc;
     doc.NewGame(2);
     PlayerState player = Collection(c);
     std::sort(player.colourCount.begin(), player.colourCount.end());
@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, PlayerScoreTable, testing::ValuesIn(kScoring
 
 TEST(PlayerScore, SeatsWithoutAPlayerScoreNothing)
 {
-    CZintra_winDoc doc;
+    GameRules doc;
     doc.NewGame(2);
     doc.m_players[0].bonusCount = 3;
     doc.m_players[1].bonusCount = 4;

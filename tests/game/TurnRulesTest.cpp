@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/Zintra_winDoc.h"
+#include "game/GameRules.h"
 #include "tests/support/GameFixtures.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ protected:
     // The card the next placement puts down.
     CardCode TopCard() const { return *doc.m_deckTop; }
 
-    CZintra_winDoc doc;
+    GameRules doc;
 };
 
 TEST_F(TurnRules, EveryRoundOpensWithADraw)

@@ -43,11 +43,12 @@ const std::vector<CDC::TextItem>& BoardModel::Drawing() const
     return m_board.platform.LastDrawing(m_board.view);
 }
 
-QImage BoardModel::Render(QSize size) const
+QImage BoardModel::Render(QSize size, int scale) const
 {
     // The format of the program's window surface on a 24-bit screen, painted white first as
     // the program clears the view before replaying its record.
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     QPainter painter(&image);
     afx::qt::ReplayDrawing(painter, Drawing());

@@ -27,8 +27,9 @@ public:
 
     const CZintra_winDoc& Doc() const { return m_board.doc; }
     const std::vector<CDC::TextItem>& Drawing() const;
-    // The board as the program paints it, `size` pixels from the view's top-left corner.
-    QImage Render(QSize size) const;
+    // The board as the program paints it, `size` pixels from the view's top-left corner, on a
+    // screen that shows each pixel as `scale` by `scale` of its own.
+    QImage Render(QSize size, int scale = 1) const;
 
 private:
     std::vector<std::wstring> PaintAndCollectBoxes();

@@ -11,9 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -70,7 +68,8 @@ bool SameBlock(const QImage& image, QPoint origin, const QImage& block)
     return true;
 }
 
-// Where `block` lies in `image`, looking no lower than `maxY`.
+} // namespace
+
 std::optional<QPoint> Locate(const QImage& image, const QImage& block, int maxY)
 {
     for (int y = 0; y <= std::min(maxY, image.height() - block.height()); ++y) {
@@ -83,15 +82,17 @@ std::optional<QPoint> Locate(const QImage& image, const QImage& block, int maxY)
     return std::nullopt;
 }
 
-std::string ReadFile(const std::string& path)
+std::vector<std::string> SanitizerEnvironment()
 {
-    std::ifstream file(path);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    // A sanitized program is checked as strictly as the rest of the suite, but for what the
+    // system's libraries do on their own: libxkbcommon-x11 hands strndup names that are not
+    // terminated (strndup stops at the length given; the strict check reads on), and D-Bus
+    // keeps memory until exit. Both options are ignored by a program built without them.
+    const char* asanOptions = std::getenv("ASAN_OPTIONS");
+    return {std::string("ASAN_OPTIONS=") + (asanOptions != nullptr ? asanOptions : "") +
+                ":strict_string_checks=0",
+            "LSAN_OPTIONS=print_suppressions=0:suppressions=" ZINTRA_GUI_LSAN_SUPPRESSIONS};
 }
-
-} // namespace
 
 QRect Difference(const QImage& left, const QImage& right)
 {
@@ -111,7 +112,7 @@ QRect Difference(const QImage& left, const QImage& right)
 
 void OnScreenTest::SetUp()
 {
-    m_server = std::make_unique<XServer>();
+    m_server = std::make_unique<XServer>(m_screenSize);
     m_x = std::make_unique<XConnection>(m_server->DisplayName());
     m_xdo = std::make_unique<XdoTool>(m_server->DisplayName());
 }
@@ -122,14 +123,15 @@ void OnScreenTest::TearDown()
         // A program that is still running is closed as a user would close it, so that every
         // test also sees it end cleanly (in the sanitizer build: without leaks). After a
         // failure it may be stuck anywhere, and is just stopped.
-        if (!HasFailure() && m_main != 0 && !m_program->HasEnded() && OtherWindows().empty()) {
+        if (!HasFailure() && m_x != nullptr && m_main != 0 && !m_program->HasEnded() &&
+            OtherWindows().empty()) {
             EXPECT_TRUE(m_x->RequestClose(m_main));
             EXPECT_EQ(m_program->Wait(kPatience), std::optional<int>(0))
                 << "the program did not end cleanly when its window was closed";
         }
         m_program->Stop();
         if (HasFailure()) {
-            std::cout << "The program's output:\n" << ReadFile(m_programLog) << '\n';
+            std::cout << "The program's output:\n" << ReadWholeFile(m_programLog) << '\n';
         }
         std::remove(m_programLog.c_str());
         if (!m_runtimeDir.empty()) {
@@ -142,31 +144,29 @@ void OnScreenTest::TearDown()
     m_server.reset();
 }
 
-void OnScreenTest::Launch(const std::vector<std::string>& arguments)
+void OnScreenTest::Launch(const std::vector<std::string>& arguments,
+                          const Surroundings& surroundings)
 {
     std::vector<std::string> command{ZINTRA_WIN_PROGRAM};
     command.insert(command.end(), arguments.begin(), arguments.end());
     ChildProcess::Options options;
-    // Qt picks its platform from the environment; the program is to use the X server.
-    options.environment = {"DISPLAY=" + m_server->DisplayName(), "QT_QPA_PLATFORM",
+    // The program is to use the X server, even where the tests run on a Wayland desktop,
+    // whose compositor Qt would otherwise prefer.
+    options.environment = {"DISPLAY=" + m_server->DisplayName(), "QT_QPA_PLATFORM=xcb",
                            "WAYLAND_DISPLAY"};
-    // A sanitized program is checked as strictly as the rest of the suite, but for what the
-    // system's libraries do on their own: libxkbcommon-x11 hands strndup names that are not
-    // terminated (strndup stops at the length given; the strict check reads on), and D-Bus
-    // keeps memory until exit. Both options are ignored by a program built without them.
-    const char* asanOptions = std::getenv("ASAN_OPTIONS");
-    options.environment.push_back(std::string("ASAN_OPTIONS=") +
-                                  (asanOptions != nullptr ? asanOptions : "") +
-                                  ":strict_string_checks=0");
-    // Suppressed leaks are not worth a word in the program's output, which tests may read.
-    options.environment.push_back(
-        "LSAN_OPTIONS=print_suppressions=0:suppressions=" ZINTRA_GUI_LSAN_SUPPRESSIONS);
+    options.environment.insert(options.environment.end(), m_environment.begin(),
+                               m_environment.end());
+    const std::vector<std::string> sanitizers = SanitizerEnvironment();
+    options.environment.insert(options.environment.end(), sanitizers.begin(), sanitizers.end());
     // Qt warns on every start without a runtime folder, which a test's environment may lack.
     if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
         m_runtimeDir = testing::TempDir() + "zintra_win-runtime-" + std::to_string(getpid());
         mkdir(m_runtimeDir.c_str(), 0700);
         options.environment.push_back("XDG_RUNTIME_DIR=" + m_runtimeDir);
     }
+    options.environment.insert(options.environment.end(), surroundings.environment.begin(),
+                               surroundings.environment.end());
+    options.workingDirectory = surroundings.workingDirectory;
     m_programLog = testing::TempDir() + "zintra_win-" + std::to_string(getpid()) + ".log";
     options.outputFile = m_programLog;
     m_program = std::make_unique<ChildProcess>(command, options);
@@ -179,7 +179,14 @@ std::optional<int> OnScreenTest::WaitForExit(std::chrono::milliseconds timeout)
 
 std::string OnScreenTest::ProgramOutput() const
 {
-    return ReadFile(m_programLog);
+    return ReadWholeFile(m_programLog);
+}
+
+void OnScreenTest::KillServer(int signal)
+{
+    m_xdo.reset();
+    m_x.reset();
+    m_server->Kill(signal);
 }
 
 XWindowId OnScreenTest::WaitForPlayersDialog()

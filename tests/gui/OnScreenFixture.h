@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 using namespace std::chrono_literals;
@@ -30,15 +31,34 @@ protected:
     // tests run side by side with the rest of the suite.
     static constexpr std::chrono::milliseconds kPatience = 15s;
 
+    OnScreenTest() = default;
+    // A test on a screen `screen` pixels large, whose program starts with `environment` too
+    // ("NAME=value" entries).
+    explicit OnScreenTest(QSize screen, std::vector<std::string> environment = {})
+        : m_screenSize(screen)
+        , m_environment(std::move(environment))
+    {}
+
     void SetUp() override;
     void TearDown() override;
 
+    // What the program starts with besides its arguments.
+    struct Surroundings {
+        // Extra or replaced environment variables, "NAME=value"; "NAME" alone removes one.
+        std::vector<std::string> environment;
+        // Where it starts; empty: where the test is.
+        std::string workingDirectory;
+    };
+
     // Starts the program with `arguments` after its name.
-    void Launch(const std::vector<std::string>& arguments);
+    void Launch(const std::vector<std::string>& arguments, const Surroundings& surroundings = {});
     // The program's exit code once it has ended; none if it still runs after `timeout`.
     std::optional<int> WaitForExit(std::chrono::milliseconds timeout);
     // Everything the program has written to stdout and stderr so far.
     std::string ProgramOutput() const;
+    // The X server goes away with `signal` under the running program. The test's own
+    // connection and xdotool go first, since they cannot be used any more.
+    void KillServer(int signal);
 
     // The "Number of Players" dialog, once it shows; fails the test if it does not.
     XWindowId WaitForPlayersDialog();
@@ -80,6 +100,7 @@ protected:
     // Waits until the main window shows something other than `before`.
     std::optional<QImage> WaitForChange(const QImage& before);
 
+    QSize ScreenSize() const { return m_screenSize; }
     XdoTool& Xdo() { return *m_xdo; }
     XConnection& X() { return *m_x; }
     XWindowId MainWindow() const { return m_main; }
@@ -93,6 +114,9 @@ private:
     QRect MainWindowRect();
     testing::AssertionResult ShowsBoardExcept(const BoardModel& model, const QRect& cover,
                                               std::chrono::milliseconds timeout);
+
+    QSize m_screenSize{XServer::kScreenWidth, XServer::kScreenHeight};
+    std::vector<std::string> m_environment;
 
     // Declared in the order they start; torn down in reverse, the program first.
     std::unique_ptr<XServer> m_server;
@@ -122,5 +146,11 @@ bool Eventually(Condition condition, std::chrono::milliseconds timeout)
     }
 }
 
+// The environment a program of the sanitizer build needs to be checked as the tests check
+// their own code ("NAME=value" entries).
+std::vector<std::string> SanitizerEnvironment();
+
 // The rectangle in which two images of one size differ; empty when they are equal.
 QRect Difference(const QImage& left, const QImage& right);
+// Where `block` lies in `image`, its top-left corner no lower than `maxY`.
+std::optional<QPoint> Locate(const QImage& image, const QImage& block, int maxY);

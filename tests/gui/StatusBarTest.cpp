@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The status bar's key panes: "CAP" and "NUM" show exactly while Caps Lock and Num Lock are on.
+// The status bar's key panes: "CAP" and "NUM" show exactly while Caps Lock and Num Lock are on,
+// whichever window has the keyboard.
 #include "tests/gui/OnScreenFixture.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <QPalette>
 #include <algorithm>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -120,6 +122,35 @@ TEST_F(OnScreenTest, CapAndNumShowExactlyWhileTheirLocksAreOn)
     ASSERT_TRUE(Xdo().Key("Num_Lock"));
     EXPECT_TRUE(Eventually([&] { return GrabMainWindow() == allOff; }, kPatience))
         << "the window did not go back to how it was with both locks off";
+}
+
+TEST_F(OnScreenTest, CapFollowsCapsLockPressedWhileNoWindowOfTheProgramHasTheKeyboard)
+{
+    const XWindowId main = StartGame(2, {});
+    ASSERT_NE(main, 0U);
+    ASSERT_TRUE(ShowsBoard(BoardModel(2, 1)));
+    // The program hears of no key, and nothing else happens: it is idle when the lock changes.
+    X().FocusNoWindow();
+    QImage allOff = GrabMainWindow();
+    ASSERT_TRUE(Eventually(
+        [&] {
+            // Once the window no longer changes with the loss of the keyboard.
+            std::this_thread::sleep_for(300ms);
+            return std::exchange(allOff, GrabMainWindow()) == allOff;
+        },
+        kPatience));
+
+    ASSERT_TRUE(Xdo().Key("Caps_Lock"));
+    const std::optional<QImage> capsOn = WaitForChange(allOff);
+    ASSERT_TRUE(capsOn.has_value()) << "nothing changed with Caps Lock on";
+    const QRect capPane = Difference(allOff, *capsOn);
+    EXPECT_GT(capPane.left(), allOff.width() / 2) << "not a pane at the right";
+    EXPECT_GT(capPane.top(), BoardOrigin().y() + BoardSize().height()) << "not below the board";
+    EXPECT_TRUE(ShowsText(*capsOn, capPane, QStringLiteral("CAP")));
+
+    ASSERT_TRUE(Xdo().Key("Caps_Lock"));
+    EXPECT_TRUE(Eventually([&] { return GrabMainWindow() == allOff; }, kPatience))
+        << "CAP did not go with Caps Lock off";
 }
 
 } // namespace

@@ -160,6 +160,42 @@ std::vector<XWindowId> XConnection::MappedWindows()
     return m_state->mapped;
 }
 
+std::vector<QSize> XConnection::IconSizes(XWindowId window)
+{
+    Display* display = m_state->display;
+    const Atom icon = XInternAtom(display, "_NET_WM_ICON", False);
+    // Pictures of up to 256 pixels square, several of them, fit in far fewer 32-bit items.
+    constexpr long kMostItems = 1L << 20;
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    std::vector<QSize> sizes;
+    if (XGetWindowProperty(display, window, icon, 0, kMostItems, False, XA_CARDINAL, &type, &format,
+                           &count, &left, &data) != Success ||
+        data == nullptr) {
+        return sizes;
+    }
+    // Each picture is its width and height, then that many pixels; Xlib hands 32-bit items
+    // over as longs.
+    const auto* items = reinterpret_cast<const unsigned long*>(data);
+    for (unsigned long at = 0; format == 32 && at + 2 <= count;) {
+        const unsigned long width = items[at];
+        const unsigned long height = items[at + 1];
+        sizes.emplace_back(static_cast<int>(width), static_cast<int>(height));
+        at += 2 + width * height;
+    }
+    XFree(data);
+    return sizes;
+}
+
+void XConnection::FocusNoWindow()
+{
+    XSetInputFocus(m_state->display, None, RevertToNone, CurrentTime);
+    XSync(m_state->display, False);
+}
+
 bool XConnection::RequestClose(XWindowId window)
 {
     Display* display = m_state->display;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The test's own connection to the X server, for what xdotool cannot do: read the screen's
-// pixels, list the windows on show, see every window shown however briefly, and ask a window to
-// close as a window manager's close box does. Window ids are X ids, as xdotool prints them. X11's
-// headers define macros that break Qt's and GoogleTest's, so only XConnection.cpp includes them.
+// pixels, list the windows on show, see every window shown however briefly, read a window's
+// icon, and ask a window to close as a window manager's close box does. Window ids are X ids, as
+// xdotool prints them. X11's headers define macros that break Qt's and GoogleTest's, so only
+// XConnection.cpp includes them.
 #pragma once
 
 #include <QImage>
 #include <QRect>
+#include <QSize>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -37,6 +39,12 @@ public:
     void WatchMaps();
     // The windows mapped since WatchMaps, oldest first; a window mapped twice is there twice.
     std::vector<XWindowId> MappedWindows();
+    // The sizes of the pictures in the window's _NET_WM_ICON, as a window manager and a task
+    // bar read its icon, in the order given; none when it has no such property.
+    std::vector<QSize> IconSizes(XWindowId window);
+    // Leaves the keyboard to no window at all: every program on the display then hears of no
+    // key, as while another program has the keyboard.
+    void FocusNoWindow();
     // Sends `window` the WM_DELETE_WINDOW message a window manager sends when its close box
     // is pressed. False when the window does not take part in that protocol.
     bool RequestClose(XWindowId window);

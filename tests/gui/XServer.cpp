@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <poll.h>
+#include <signal.h>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -41,7 +42,7 @@ struct Pipe {
 
 } // namespace
 
-XServer::XServer()
+XServer::XServer(QSize screen)
 {
     Pipe ready;
     ChildProcess::Options options;
@@ -53,8 +54,8 @@ XServer::XServer()
     m_process = std::make_unique<ChildProcess>(
         std::vector<std::string>{
             "/usr/bin/Xvfb", "-displayfd", std::to_string(ready.fds[1]), "-screen", "0",
-            std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24", "-nolisten",
-            "tcp", "-noreset"},
+            std::to_string(screen.width()) + "x" + std::to_string(screen.height()) + "x24",
+            "-nolisten", "tcp", "-noreset"},
         options);
     ready.CloseWriteEnd();
 
@@ -79,3 +80,8 @@ XServer::XServer()
 }
 
 XServer::~XServer() = default;
+
+void XServer::Kill(int signal)
+{
+    kill(m_process->Pid(), signal);
+}

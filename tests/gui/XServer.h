@@ -5,14 +5,15 @@
 
 #include "tests/support/ChildProcess.h"
 
+#include <QSize>
 #include <memory>
 #include <string>
 
 class XServer {
 public:
-    // Starts Xvfb with one 1280x1024 screen of 24-bit colour and waits until it accepts
-    // connections. Throws std::runtime_error when it does not start.
-    XServer();
+    // Starts Xvfb with one screen of 24-bit colour, `screen` pixels large, and waits until it
+    // accepts connections. Throws std::runtime_error when it does not start.
+    explicit XServer(QSize screen = {kScreenWidth, kScreenHeight});
     ~XServer();
     XServer(const XServer&) = delete;
     XServer& operator=(const XServer&) = delete;
@@ -22,6 +23,10 @@ public:
     // ":N", for DISPLAY.
     const std::string& DisplayName() const { return m_displayName; }
 
+    // Sends the server `signal`: SIGKILL as when it crashes, SIGTERM as when it is shut down.
+    void Kill(int signal);
+
+    // The screen's size unless another is asked for.
     static constexpr int kScreenWidth = 1280;
     static constexpr int kScreenHeight = 1024;
 

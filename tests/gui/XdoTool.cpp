@@ -3,6 +3,7 @@
 
 #include "tests/support/ChildProcess.h"
 
+#include <cstdlib>
 #include <poll.h>
 #include <sstream>
 #include <unistd.h>
@@ -122,6 +123,18 @@ bool XdoTool::Click(XWindowId window, int x, int y) const
     return Run({"mousemove", "--window", std::to_string(window), std::to_string(x),
                 std::to_string(y), "mousedown", "1", "mouseup", "1"})
                .exitCode == 0;
+}
+
+bool XdoTool::TurnWheel(XWindowId window, int x, int y, int notches) const
+{
+    // X reports each notch as a press and release of button 5 (down) or 4 (up).
+    std::vector<std::string> arguments{"mousemove", "--window", std::to_string(window),
+                                       std::to_string(x), std::to_string(y)};
+    const std::string button = notches > 0 ? "5" : "4";
+    for (int notch = 0; notch < std::abs(notches); ++notch) {
+        arguments.insert(arguments.end(), {"mousedown", button, "mouseup", button});
+    }
+    return Run(arguments).exitCode == 0;
 }
 
 bool XdoTool::Key(const std::string& keys) const

@@ -39,6 +39,9 @@ public:
     bool Focus(XWindowId window) const;
     // Moves the pointer to (x, y) of `window` and clicks the left button.
     bool Click(XWindowId window, int x, int y) const;
+    // Moves the pointer to (x, y) of `window` and turns the mouse wheel `notches` notches,
+    // towards the user (down the page) when positive, away from the user when negative.
+    bool TurnWheel(XWindowId window, int x, int y, int notches) const;
     // Presses and releases the keys, e.g. "Return", "ctrl+n", "Caps_Lock"; each goes to
     // whichever window has the focus.
     bool Key(const std::string& keys) const;

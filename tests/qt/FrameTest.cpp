@@ -234,7 +234,7 @@ TEST_F(Frames, LeaveTheirCloseBoxToTheFrameObject)
     EXPECT_TRUE(view.isNull());
 }
 
-TEST_F(Frames, HearOfIdleTimeWhenShownAfterKeysAndNowAndThen)
+TEST_F(Frames, HearOfIdleTimeWhenShownAndNotWhileNothingHappens)
 {
     OpenFrame(false);
     EXPECT_EQ(frame->Count(WM_IDLEUPDATECMDUI), 0);
@@ -242,14 +242,11 @@ TEST_F(Frames, HearOfIdleTimeWhenShownAfterKeysAndNowAndThen)
     EXPECT_EQ(frame->Count(WM_IDLEUPDATECMDUI), 1);
     ASSERT_TRUE(QTest::qWaitForWindowActive(FrameWidget()));
 
+    // No lock key can change here, so nothing wakes the program to look.
     frame->messages.clear();
     QTest::keyClick(ViewWidget(), Qt::Key_A);
-    QTest::keyClick(ViewWidget(), Qt::Key_B);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(frame->Count(WM_IDLEUPDATECMDUI), 1) << "one update for keys that come together";
-
-    frame->messages.clear();
-    EXPECT_TRUE(QTest::qWaitFor([this] { return frame->Count(WM_IDLEUPDATECMDUI) > 0; }, 2000));
+    QTest::qWait(1200);
+    EXPECT_EQ(frame->Count(WM_IDLEUPDATECMDUI), 0);
 }
 
 } // namespace

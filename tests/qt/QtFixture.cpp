@@ -6,6 +6,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
@@ -145,6 +146,7 @@ IMPLEMENT_DYNCREATE(TestView, CView)
 
 BEGIN_MESSAGE_MAP(TestView, CView)
     ON_WM_LBUTTONUP()
+    ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
 void TestView::OnDraw(CDC* pDC)
@@ -166,6 +168,11 @@ void TestView::OnDraw(CDC* pDC)
 void TestView::OnLButtonUp(UINT nFlags, CPoint point)
 {
     releases.emplace_back(nFlags, point);
+}
+
+void TestView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    keys.push_back({nChar, nRepCnt, nFlags});
 }
 
 BEGIN_MESSAGE_MAP(TestFrame, CFrameWnd)
@@ -329,14 +336,16 @@ QtBackendTest::~QtBackendTest()
 {
     frame.reset();
     afx::SetResources(nullptr);
+    // The first frame gives the program its icon; the next test starts without one.
+    QApplication::setWindowIcon(QIcon());
 }
 
-void QtBackendTest::OpenFrame(bool show)
+void QtBackendTest::OpenFrame(bool show, UINT resourceId)
 {
     frame = std::make_unique<TestFrame>();
     CCreateContext context;
     context.m_pNewViewClass = RUNTIME_CLASS(TestView);
-    ASSERT_NE(frame->LoadFrame(IDR_TEST, WS_FRAME_DEFAULT, nullptr, &context), FALSE);
+    ASSERT_NE(frame->LoadFrame(resourceId, WS_FRAME_DEFAULT, nullptr, &context), FALSE);
     if (show) {
         frame->ShowWindow(SW_SHOW);
         frame->UpdateWindow();

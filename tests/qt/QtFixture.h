@@ -46,8 +46,8 @@ struct Message {
     LPARAM lParam;
 };
 
-// A view that draws what `content` says, logs its releases of the left button, and runs
-// `whileDrawing` at the start of every paint.
+// A view that draws what `content` says, logs its releases of the left button and the keys
+// pressed on it, and runs `whileDrawing` at the start of every paint.
 class TestView : public CView {
     DECLARE_DYNCREATE(TestView)
 
@@ -58,10 +58,18 @@ public:
     int drawing = 0; // paints in progress
     int deepestNesting = 0;
     std::vector<std::pair<UINT, CPoint>> releases;
+    struct Key {
+        UINT key;
+        UINT repeats;
+        UINT flags;
+        friend bool operator==(const Key&, const Key&) = default;
+    };
+    std::vector<Key> keys;
 
 protected:
     void OnDraw(CDC* pDC) override;
     void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
 
     DECLARE_MESSAGE_MAP()
 };
@@ -139,9 +147,9 @@ protected:
     QtBackendTest(QtBackendTest&&) = delete;
     QtBackendTest& operator=(QtBackendTest&&) = delete;
 
-    // Creates the test frame with its view and status bar; shows it and waits until it is
-    // active when `show` is set.
-    void OpenFrame(bool show = true);
+    // Creates the test frame with its view and status bar from resource `resourceId`; shows it
+    // and waits until it is active when `show` is set.
+    void OpenFrame(bool show = true, UINT resourceId = IDR_TEST);
 
     QMainWindow* FrameWidget() const;
     QWidget* ViewWidget() const;

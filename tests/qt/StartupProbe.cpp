@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A small program on the Qt backend that the start-up tests run in a process of their own: it
 // starts as a real program does, with a frame as its main window, which it closes again from
-// the event loop; with the argument "quit" it gives up with exit code 7 before the loop runs.
-// It calls itself "probe" on the terminal, and "Probe" in its windows.
+// the event loop; with the argument "quit" it gives up with exit code 7 before the loop runs,
+// and with "locks" it first prints the lock keys as it sees them once its window shows
+// ("CAP 1 NUM 0 SCRL 0"). It calls itself "probe" on the terminal, and "Probe" in its windows.
 #include "afx/CFrameWnd.h"
 #include "afx/CWinApp.h"
+#include "afx/Platform.h"
 #include "afx/Resources.h"
 
 #include <QTimer>
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -31,6 +34,10 @@ public:
         m_frame->ShowWindow(SW_SHOW);
         m_frame->UpdateWindow();
         const std::vector<std::string>& arguments = GetCommandLine();
+        if (arguments.size() > 1 && arguments[1] == "locks") {
+            std::printf("CAP %d NUM %d SCRL %d\n", GetKeyState(VK_CAPITAL) & 1,
+                        GetKeyState(VK_NUMLOCK) & 1, GetKeyState(VK_SCROLL) & 1);
+        }
         if (arguments.size() > 1 && arguments[1] == "quit") {
             AfxPostQuitMessage(7);
         } else {

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPainter>
@@ -159,6 +160,36 @@ TEST_F(Views, ReportLeftButtonReleasesInClientCoordinates)
     ASSERT_EQ(View().releases.size(), 1U);
     EXPECT_EQ(View().releases[0].first, 0x000CU) << "MK_SHIFT | MK_CONTROL";
     EXPECT_EQ(View().releases[0].second, CPoint(201, 41));
+}
+
+TEST_F(Views, HaveTheKeyboardOnceShownAndReportThePlainKeysPressedOnThem)
+{
+    OpenWith({});
+    QWidget* view = ViewWidget();
+    EXPECT_EQ(QApplication::focusWidget(), view);
+    QTest::keyClick(view, Qt::Key_Space);
+    QTest::keyClick(view, Qt::Key_D, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_1);
+    QTest::keyClick(view, Qt::Key_3, Qt::KeypadModifier);
+    QTest::keyClick(view, Qt::Key_F5);
+    // Chords are the accelerators' and the menus', and a key with no virtual key is not one.
+    QTest::keyClick(view, Qt::Key_2, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_2, Qt::AltModifier);
+    QTest::keyClick(view, Qt::Key_2, Qt::MetaModifier);
+    QTest::keyClick(view, Qt::Key_Exclam, Qt::ShiftModifier);
+    // A key held down repeats itself, and says so.
+    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5", true);
+    QApplication::sendEvent(view, &repeated);
+    ProcessEvents();
+
+    using Key = TestView::Key;
+    EXPECT_EQ(View().keys, (std::vector<Key>{{0x20, 1, 0},
+                                             {'D', 1, 0},
+                                             {'1', 1, 0},
+                                             {0x63, 1, 0}, // VK_NUMPAD3
+                                             {0x74, 1, 0}, // VK_F5
+                                             {'5', 1, KF_REPEAT}}));
+    EXPECT_TRUE(View().releases.empty()) << "a key is no click at this level";
 }
 
 // The board announces its last round from inside its paint: the box's loop runs while the

@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
 #include <signal.h>
+#include <sstream>
 #include <stdexcept>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -46,6 +48,14 @@ std::vector<char*> PointersTo(std::vector<std::string>& strings)
 }
 
 } // namespace
+
+std::string ReadWholeFile(const std::string& path)
+{
+    std::ifstream file(path);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
 
 ChildProcess::ChildProcess(const std::vector<std::string>& arguments, const Options& options)
 {
@@ -96,6 +106,9 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments, const Opti
         if (fd != options.inheritedFd) {
             close(fd);
         }
+    }
+    if (!options.workingDirectory.empty() && chdir(options.workingDirectory.c_str()) != 0) {
+        _exit(127);
     }
     execve(argv[0], argv.data(), envp.data());
     _exit(127);

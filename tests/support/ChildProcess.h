@@ -10,6 +10,10 @@
 #include <sys/types.h>
 #include <vector>
 
+// The whole of the file at `path`, such as the output a child wrote there; empty when there is
+// no such file.
+std::string ReadWholeFile(const std::string& path);
+
 class ChildProcess {
 public:
     struct Options {
@@ -26,6 +30,9 @@ public:
         int stderrFd = -1;
         // Starts the child with no stdout at all, as `>&-` in a shell does.
         bool closeStdout = false;
+        // Where the child starts; empty: where the test is. A folder it cannot enter makes it
+        // exit at once with status 127.
+        std::string workingDirectory;
     };
 
     // Starts `arguments[0]` (a path) with the rest as its arguments. Throws std::runtime_error

@@ -35,7 +35,7 @@ CardTally FullDeckTally()
     return tally;
 }
 
-CardTally TallyGame(const CZintra_winDoc& doc)
+CardTally TallyGame(const GameRules& doc)
 {
     CardTally tally = TallyCards(doc.m_deckTop, doc.m_deck.data() + doc.m_deck.size());
     for (const PlayerState& player : doc.m_players) {
@@ -61,7 +61,7 @@ CardTally TallyGame(const CZintra_winDoc& doc)
     return tally;
 }
 
-void LayRow(CZintra_winDoc& doc, int row, std::initializer_list<CardCode> cards)
+void LayRow(GameRules& doc, int row, std::initializer_list<CardCode> cards)
 {
     RowState& target = doc.m_rows.at(static_cast<std::size_t>(row));
     target = RowState{};
@@ -72,13 +72,13 @@ void LayRow(CZintra_winDoc& doc, int row, std::initializer_list<CardCode> cards)
     target.full = slot == target.slots.size();
 }
 
-void MarkTaken(CZintra_winDoc& doc, int player, int row)
+void MarkTaken(GameRules& doc, int player, int row)
 {
     doc.m_players.at(static_cast<std::size_t>(player)).tookRow = true;
     doc.m_rows.at(static_cast<std::size_t>(row)).taken = true;
 }
 
-void SetUndealt(CZintra_winDoc& doc, int undealt)
+void SetUndealt(GameRules& doc, int undealt)
 {
     doc.m_deckTop = doc.m_deck.data() + (DECK_SIZE - undealt);
 }
@@ -97,7 +97,7 @@ PlayerState CollectionWorth(int score)
     return player;
 }
 
-GameSnapshot Snapshot(const CZintra_winDoc& doc)
+GameSnapshot Snapshot(const GameRules& doc)
 {
     return {doc.m_numPlayers, doc.m_players,      doc.m_currentPlayer, doc.m_rows,
             doc.m_deck,       doc.UndealtCount(), doc.m_turnPhase,     doc.m_gameOver};

@@ -2,7 +2,7 @@
 // Helpers that set up and inspect positions for the engine's tests and benchmarks.
 #pragma once
 
-#include "game/Zintra_winDoc.h"
+#include "game/GameRules.h"
 
 #include <array>
 #include <initializer_list>
@@ -23,14 +23,14 @@ CardTally TallyCards(const CardCode* first, const CardCode* last);
 // The tally of a whole deck: nine of each colour, three wild cards, ten "+2".
 CardTally FullDeckTally();
 // Every card of the game, wherever it is: collected, on a row not taken, or undealt.
-CardTally TallyGame(const CZintra_winDoc& doc);
+CardTally TallyGame(const GameRules& doc);
 
 // Lays `cards` on `row` as if placed one by one (not taking them from the deck).
-void LayRow(CZintra_winDoc& doc, int row, std::initializer_list<CardCode> cards);
+void LayRow(GameRules& doc, int row, std::initializer_list<CardCode> cards);
 // Marks `player` as having taken `row`, as a take does, without collecting its cards.
-void MarkTaken(CZintra_winDoc& doc, int player, int row);
+void MarkTaken(GameRules& doc, int player, int row);
 // Moves the top of the deck so that `undealt` cards remain.
-void SetUndealt(CZintra_winDoc& doc, int undealt);
+void SetUndealt(GameRules& doc, int undealt);
 
 // A collection worth exactly `score` points (from -6 up), built from the scoring rule's own
 // cases: "+2" cards for even points, a single colour card for one point, and for negative
@@ -53,4 +53,4 @@ struct GameSnapshot {
 
     bool operator==(const GameSnapshot&) const = default;
 };
-GameSnapshot Snapshot(const CZintra_winDoc& doc);
+GameSnapshot Snapshot(const GameRules& doc);

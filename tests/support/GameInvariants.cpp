@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-std::string BrokenInvariant(const CZintra_winDoc& doc)
+std::string BrokenInvariant(const GameRules& doc)
 {
     const auto seats = static_cast<std::size_t>(doc.m_numPlayers);
     if (doc.m_players.size() != seats || doc.m_rows.size() != seats) {

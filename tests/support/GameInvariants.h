@@ -3,10 +3,10 @@
 // many games at random.
 #pragma once
 
-#include "game/Zintra_winDoc.h"
+#include "game/GameRules.h"
 
 #include <string>
 
 // Empty when every invariant of a game under way or just ended holds, else the first one
 // that is broken, in words.
-std::string BrokenInvariant(const CZintra_winDoc& doc);
+std::string BrokenInvariant(const GameRules& doc);

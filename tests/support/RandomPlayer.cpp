@@ -29,7 +29,7 @@ int RandomPlayer::Below(int bound)
     return static_cast<int>(((mixed >> 32U) * static_cast<std::uint64_t>(bound)) >> 32U);
 }
 
-int RandomPlayer::Step(CZintra_winDoc& doc)
+int RandomPlayer::Step(GameRules& doc)
 {
     const MoveKind kind = doc.m_turnPhase == PHASE_PLACE ? MOVE_PLACE : MOVE_TAKE;
     Options options;
@@ -57,7 +57,7 @@ int RandomPlayer::Step(CZintra_winDoc& doc)
     return result;
 }
 
-int RandomPlayer::PlayToEnd(CZintra_winDoc& doc)
+int RandomPlayer::PlayToEnd(GameRules& doc)
 {
     // A game places at most 74 cards, each a draw and a placement, and takes a row at most
     // once per card placed: well under this.

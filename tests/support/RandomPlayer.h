@@ -4,7 +4,7 @@
 // legal moves. Deterministic for a given seed.
 #pragma once
 
-#include "game/Zintra_winDoc.h"
+#include "game/GameRules.h"
 
 #include <cstdint>
 
@@ -17,12 +17,12 @@ public:
     // Makes one legal step for the current player: a draw, a placement or a take, keeping the
     // turn phase and the game-over flag as the board does. Returns 1 when it ended the game,
     // 0 when play goes on, and -1 (changing nothing) when the player has no legal move.
-    int Step(CZintra_winDoc& doc);
+    int Step(GameRules& doc);
 
     // Steps until the game is over, or until no move is possible or far more steps than any
     // game needs have passed (so a broken engine fails a test instead of hanging it).
     // Returns the number of steps taken.
-    int PlayToEnd(CZintra_winDoc& doc);
+    int PlayToEnd(GameRules& doc);
 
     // A number in 0..bound-1 (bound > 0), from the player's own generator.
     int Below(int bound);

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "afx/qt/QtWindows.h"
+#include "afx/qt/FrameWidget.h"
 
-#include "afx/qt/QtPlatform.h"
+#include "afx/Resources.h"
+#include "afx/qt/QtText.h"
+#include "afx/qt/ViewScrollArea.h"
+#include "afx/qt/VirtualKeys.h"
+#include "afx/qt/X11Session.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,41 +14,13 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
+#include <QScreen>
 #include <QShortcut>
-#include <array>
 #include <utility>
 
 namespace afx::qt {
 
 namespace {
-
-// Mouse-message flags: the modifier keys and the other buttons held at the release.
-constexpr WPARAM MK_RBUTTON = 0x0002;
-constexpr WPARAM MK_SHIFT = 0x0004;
-constexpr WPARAM MK_CONTROL = 0x0008;
-constexpr WPARAM MK_MBUTTON = 0x0010;
-
-// The virtual keys an accelerator table may name besides letters and digits.
-constexpr std::array<std::pair<WORD, Qt::Key>, 15> kNamedKeys{{
-    {VK_BACK, Qt::Key_Backspace},
-    {0x09, Qt::Key_Tab},
-    {0x0D, Qt::Key_Return},
-    {0x1B, Qt::Key_Escape},
-    {0x20, Qt::Key_Space},
-    {0x21, Qt::Key_PageUp},
-    {0x22, Qt::Key_PageDown},
-    {0x23, Qt::Key_End},
-    {0x24, Qt::Key_Home},
-    {0x25, Qt::Key_Left},
-    {0x26, Qt::Key_Up},
-    {0x27, Qt::Key_Right},
-    {0x28, Qt::Key_Down},
-    {VK_INSERT, Qt::Key_Insert},
-    {VK_DELETE, Qt::Key_Delete},
-}};
-constexpr WORD VK_F1 = 0x70;
-constexpr WORD VK_F24 = 0x87;
 
 // The keys of an accelerator entry; empty for a key Qt has no name for.
 QKeySequence KeysOf(const AcceleratorResource& entry)
@@ -53,18 +29,7 @@ QKeySequence KeysOf(const AcceleratorResource& entry)
         // A character accelerator: the character typed, whatever the modifiers.
         return {QString(QChar(entry.key))};
     }
-    int key = 0;
-    if ((entry.key >= 'A' && entry.key <= 'Z') || (entry.key >= '0' && entry.key <= '9')) {
-        key = entry.key; // Qt names letters and digits by the same codes
-    } else if (entry.key >= VK_F1 && entry.key <= VK_F24) {
-        key = Qt::Key_F1 + (entry.key - VK_F1);
-    } else {
-        for (const auto& [virtualKey, qtKey] : kNamedKeys) {
-            if (virtualKey == entry.key) {
-                key = qtKey;
-            }
-        }
-    }
+    const int key = QtKeyOf(entry.key);
     if (key == 0) {
         return {};
     }
@@ -83,14 +48,17 @@ QKeySequence KeysOf(const AcceleratorResource& entry)
 
 } // namespace
 
-FrameWidget::FrameWidget(QtPlatform& platform, const FrameWindowParts& parts)
-    : m_platform(platform)
+FrameWidget::FrameWidget(CWnd& frame, const FrameWindowParts& parts)
+    : m_window(frame, nullptr, *this)
 {
+    if (parts.cs != nullptr) {
+        m_createStruct = *parts.cs;
+    }
     m_menusClosed.setSingleShot(true);
     m_menusClosed.setInterval(0);
     connect(&m_menusClosed, &QTimer::timeout, this, [this] {
         if (QApplication::activePopupWidget() == nullptr) {
-            m_platform.Send(this, WM_MENUSELECT, MAKEWPARAM(0, MF_MENUCLOSED), 0);
+            m_window.Send(WM_MENUSELECT, MAKEWPARAM(0, MF_MENUCLOSED), 0);
         }
     });
     if (parts.menu != nullptr) {
@@ -105,6 +73,51 @@ FrameWidget::FrameWidget(QtPlatform& platform, const FrameWindowParts& parts)
             icon.addFile(QString::fromUtf8(file));
         }
         setWindowIcon(icon);
+        // The first frame's icon is the program's: boxes and dialogs shown while no frame is on
+        // screen to own them carry it too.
+        if (QApplication::windowIcon().isNull()) {
+            QApplication::setWindowIcon(icon);
+        }
+    }
+    const CREATESTRUCT& cs = m_createStruct;
+    if (cs.cx != CW_USEDEFAULT && cs.cy != CW_USEDEFAULT) {
+        resize(cs.cx, cs.cy);
+    }
+    if (cs.x != CW_USEDEFAULT && cs.y != CW_USEDEFAULT) {
+        move(cs.x, cs.y);
+    }
+}
+
+void FrameWidget::SetView(QWidget* view)
+{
+    m_viewArea = new ViewScrollArea(view, this);
+    setCentralWidget(m_viewArea);
+}
+
+void FrameWidget::PlaceOnFirstShow()
+{
+    if (std::exchange(m_shownBefore, true)) {
+        return;
+    }
+    const QScreen* shownOn = screen();
+    const QRect available = shownOn != nullptr ? shownOn->availableGeometry() : QRect();
+    const CREATESTRUCT& cs = m_createStruct;
+    // The view asks for room for the whole board, the menu and status bars for theirs.
+    const QSize wanted = sizeHint();
+    if (m_viewArea != nullptr && available.isValid() &&
+        wanted.boundedTo(available.size()) != wanted) {
+        // Cut down to the screen, the view would lose what lies beyond: it scrolls instead.
+        m_viewArea->KeepViewWhole();
+    }
+    if (cs.cx == CW_USEDEFAULT || cs.cy == CW_USEDEFAULT) {
+        resize(available.isValid() ? wanted.boundedTo(available.size()) : wanted);
+    }
+    if ((cs.x == CW_USEDEFAULT || cs.y == CW_USEDEFAULT) && available.isValid() &&
+        !x11::WindowManagerRuns()) {
+        // Nobody else will place it. (QRect::center rounds down, a pixel off the screen for a
+        // window as large as the screen.)
+        move(available.topLeft() +
+             QPoint((available.width() - width()) / 2, (available.height() - height()) / 2));
     }
 }
 
@@ -151,12 +164,12 @@ void FrameWidget::BuildAccelerators(const AcceleratorTableResource& table)
 
 void FrameWidget::SendCommand(UINT id)
 {
-    m_platform.Send(this, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), CN_COMMAND), 0);
+    m_window.Send(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), CN_COMMAND), 0);
 }
 
 void FrameWidget::MenuOpened()
 {
-    m_platform.Send(this, WM_MENUSELECT, MAKEWPARAM(0, MF_POPUP), 0);
+    m_window.Send(WM_MENUSELECT, MAKEWPARAM(0, MF_POPUP), 0);
 }
 
 void FrameWidget::ItemHighlighted(const QAction* action)
@@ -167,7 +180,7 @@ void FrameWidget::ItemHighlighted(const QAction* action)
     } else if (action->menu() != nullptr) {
         selection = MAKEWPARAM(0, MF_POPUP);
     }
-    m_platform.Send(this, WM_MENUSELECT, selection, 0);
+    m_window.Send(WM_MENUSELECT, selection, 0);
 }
 
 void FrameWidget::MenuClosing()
@@ -192,88 +205,7 @@ void FrameWidget::closeEvent(QCloseEvent* event)
 {
     // The frame's object decides whether and how the window goes.
     event->ignore();
-    m_platform.Send(this, WM_CLOSE);
-}
-
-ViewWidget::ViewWidget(QtPlatform& platform, QWidget* parent)
-    : QWidget(parent)
-    , m_platform(platform)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-QSize ViewWidget::sizeHint() const
-{
-    // Room for the whole board, which lies at fixed pixels.
-    return {800, 660};
-}
-
-QEvent::Type ViewWidget::DeliverPaintEvent()
-{
-    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
-    return type;
-}
-
-bool ViewWidget::event(QEvent* event)
-{
-    if (event->type() == DeliverPaintEvent()) {
-        m_platform.DeliverPaint(this);
-        return true;
-    }
-    return QWidget::event(event);
-}
-
-void ViewWidget::paintEvent(QPaintEvent* event)
-{
-    m_platform.PaintView(*this, *event);
-}
-
-void ViewWidget::mouseReleaseEvent(QMouseEvent* event)
-{
-    const QPoint point = event->position().toPoint();
-    // A release outside the view belongs to whatever window lies there, not to the view that
-    // saw the press.
-    if (event->button() != Qt::LeftButton || !rect().contains(point)) {
-        QWidget::mouseReleaseEvent(event);
-        return;
-    }
-    WPARAM flags = 0;
-    if (event->modifiers().testFlag(Qt::ShiftModifier)) {
-        flags |= MK_SHIFT;
-    }
-    if (event->modifiers().testFlag(Qt::ControlModifier)) {
-        flags |= MK_CONTROL;
-    }
-    if (event->buttons().testFlag(Qt::RightButton)) {
-        flags |= MK_RBUTTON;
-    }
-    if (event->buttons().testFlag(Qt::MiddleButton)) {
-        flags |= MK_MBUTTON;
-    }
-    m_platform.Send(this, WM_LBUTTONUP, flags, MAKELPARAM(point.x(), point.y()));
-}
-
-AppWatcher::AppWatcher(QtPlatform& platform)
-    : m_platform(platform)
-{
-    // Lock keys can change while another program has the keyboard: look now and then.
-    m_nowAndThen.setInterval(500);
-    connect(&m_nowAndThen, &QTimer::timeout, this, [this] { m_platform.SendIdleUpdates(); });
-    m_nowAndThen.start();
-    // After a key has been handled, when its lock has changed; once for keys that come together.
-    m_afterKeys.setSingleShot(true);
-    m_afterKeys.setInterval(0);
-    connect(&m_afterKeys, &QTimer::timeout, this, [this] { m_platform.SendIdleUpdates(); });
-    QCoreApplication::instance()->installEventFilter(this);
-}
-
-bool AppWatcher::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
-        m_afterKeys.start();
-    }
-    return QObject::eventFilter(watched, event);
+    m_window.Send(WM_CLOSE);
 }
 
 } // namespace afx::qt

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "afx/qt/QtPlatform.h"
-#include "afx/qt/QtWindows.h"
+#include "afx/qt/DialogWidget.h"
+
+#include "afx/qt/QtText.h"
+#include "afx/qt/RadioButton.h"
 
 #include <QButtonGroup>
 #include <QFontDatabase>
@@ -46,11 +48,11 @@ QString WithoutMnemonics(const QString& text)
 
 } // namespace
 
-DialogWidget::DialogWidget(QtPlatform& platform, const DialogResource& tmpl, QWidget* parent)
+DialogWidget::DialogWidget(CWnd& dialog, const DialogResource& tmpl, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint)
-    , m_platform(platform)
+    , m_window(dialog, nullptr, *this)
 {
     setWindowTitle(ToQString(tmpl.caption));
     // The template's face is the platform's own dialog font; here that is the system's.
@@ -160,19 +162,27 @@ void DialogWidget::AddControl(const DialogItemResource& item, int baseX, int bas
     }
 }
 
+void DialogWidget::End(int result)
+{
+    if (m_result) {
+        return;
+    }
+    m_result = result;
+    done(result);
+}
+
 void DialogWidget::SendCommand(int id, UINT code)
 {
     // A control's notification names its sender in lParam; keys that stand for OK and Cancel
     // come from no control.
     const LPARAM sender = code == BN_CLICKED ? 1 : 0;
-    m_platform.Send(this, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), static_cast<WORD>(code)),
-                    sender);
+    m_window.Send(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), static_cast<WORD>(code)), sender);
 }
 
 void DialogWidget::reject()
 {
     // Esc and the close box: the dialog's object decides whether it ends.
-    m_platform.Send(this, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
+    m_window.Send(WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
 }
 
 void DialogWidget::keyPressEvent(QKeyEvent* event)
@@ -192,50 +202,7 @@ void DialogWidget::keyPressEvent(QKeyEvent* event)
             return;
         }
     }
-    m_platform.Send(this, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
-}
-
-RadioButton::RadioButton(const QString& text, QWidget* parent)
-    : QRadioButton(text, parent)
-{}
-
-bool RadioButton::hitButton(const QPoint& pos) const
-{
-    return rect().contains(pos);
-}
-
-void RadioButton::keyPressEvent(QKeyEvent* event)
-{
-    int step = 0;
-    switch (event->key()) {
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        step = 1;
-        break;
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-        step = -1;
-        break;
-    default:
-        break;
-    }
-    const QButtonGroup* buttons = group();
-    if (step == 0 || buttons == nullptr) {
-        QRadioButton::keyPressEvent(event);
-        return;
-    }
-    // The arrows go round the group in template order, checking each button they reach.
-    const QList<QAbstractButton*> members = buttons->buttons();
-    const qsizetype count = members.size();
-    const qsizetype self = members.indexOf(this);
-    for (qsizetype distance = 1; distance < count; ++distance) {
-        QAbstractButton* next = members[(self + step * distance + count) % count];
-        if (next->isEnabled() && next->isVisible()) {
-            next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            next->click();
-            return;
-        }
-    }
+    m_window.Send(WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
 }
 
 } // namespace afx::qt
