@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <xcb/xcb.h>
 // A field of xkb.h is named `explicit`, a word C++ keeps for itself.
-#define explicit xkb_explicit
+#define explicit xkb_explicit // NOLINT(clang-diagnostic-keyword-macro)
 #include <xcb/xkb.h>
 #undef explicit
 
@@ -107,7 +107,7 @@ IndicatorReports::IndicatorReports()
         xcb_xkb_select_events_checked(connection, XCB_XKB_ID_USE_CORE_KBD, indicatorChanges, 0,
                                       indicatorChanges, 0, 0, nullptr));
     if (error != nullptr) {
-        std::free(error);
+        std::free(error); // NOLINT(cppcoreguidelines-no-malloc): xcb hands errors from malloc
         return;
     }
     m_firstXkbEvent = xkb->first_event;

@@ -3,7 +3,7 @@
 // runtime folder of its own, so that tests can run side by side. It is ended with the object.
 #pragma once
 
-#include "tests/gui/ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
 #include <QTemporaryDir>
 #include <memory>
