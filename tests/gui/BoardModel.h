@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <string>
 #include <vector>
@@ -29,6 +30,8 @@ public:
     const std::vector<CDC::TextItem>& Drawing() const;
     // The board as the program paints it, `size` pixels from the view's top-left corner.
     QImage Render(QSize size) const;
+    // Where each item of Drawing() stands on the board as the program paints it.
+    std::vector<QRect> TextRects() const;
 
 private:
     std::vector<std::wstring> PaintAndCollectBoxes();

@@ -138,7 +138,8 @@ void OnScreenTest::TearDown()
     m_server.reset();
 }
 
-void OnScreenTest::Launch(const std::vector<std::string>& arguments)
+void OnScreenTest::Launch(const std::vector<std::string>& arguments,
+                          const std::vector<std::string>& environment)
 {
     std::vector<std::string> command{ZINTRA_WIN_PROGRAM};
     command.insert(command.end(), arguments.begin(), arguments.end());
@@ -155,6 +156,7 @@ void OnScreenTest::Launch(const std::vector<std::string>& arguments)
                                   (asanOptions != nullptr ? asanOptions : "") +
                                   ":strict_string_checks=0");
     options.environment.push_back("LSAN_OPTIONS=suppressions=" ZINTRA_GUI_LSAN_SUPPRESSIONS);
+    options.environment.insert(options.environment.end(), environment.begin(), environment.end());
     m_programLog = testing::TempDir() + "zintra_win-" + std::to_string(getpid()) + ".log";
     options.outputFile = m_programLog;
     m_program = std::make_unique<ChildProcess>(command, options);

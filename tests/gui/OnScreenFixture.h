@@ -33,8 +33,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Starts the program with `arguments` after its name.
-    void Launch(const std::vector<std::string>& arguments);
+    // Starts the program with `arguments` after its name, and `environment` ("NAME=value")
+    // added to what it inherits.
+    void Launch(const std::vector<std::string>& arguments,
+                const std::vector<std::string>& environment = {});
     // The program's exit code once it has ended; none if it still runs after `timeout`.
     std::optional<int> WaitForExit(std::chrono::milliseconds timeout);
 
@@ -78,6 +80,8 @@ protected:
     // Waits until the main window shows something other than `before`.
     std::optional<QImage> WaitForChange(const QImage& before);
 
+    // The test's X server, as DISPLAY names it.
+    const std::string& DisplayName() const { return m_server->DisplayName(); }
     XdoTool& Xdo() { return *m_xdo; }
     XConnection& X() { return *m_x; }
     XWindowId MainWindow() const { return m_main; }
