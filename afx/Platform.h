@@ -68,6 +68,8 @@ public:
     virtual HWND CreateFrameWindow(CWnd& frame, const FrameWindowParts& parts) = 0;
     // A child window filling its part of `parent`; null when it cannot be made.
     virtual HWND CreateChildWindow(CWnd& child, HWND parent, ChildKind kind) = 0;
+    // A frame's or dialog's title; a child window, which shows no text of its own, is called
+    // by its text to assistive technology.
     virtual void SetWindowText(HWND window, const CString& text) = 0;
     virtual BOOL ShowWindow(HWND window, int nCmdShow) = 0;
     // Paints at once whatever of the window and its children awaits painting.

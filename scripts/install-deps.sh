@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     clang-format clang-tidy
     xvfb xdotool x11-apps weston qt6-wayland
+    dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 python3-dbus
     dpkg-dev file desktop-file-utils appstream groff-base lintian
 )
 

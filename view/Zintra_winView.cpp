@@ -21,3 +21,10 @@ BOOL CZintra_winView::PreCreateWindow(CREATESTRUCT& cs)
 {
     return CView::PreCreateWindow(cs);
 }
+
+void CZintra_winView::OnInitialUpdate()
+{
+    // A screen reader calls the board by its window text, which nothing shows on screen.
+    SetWindowText(CString("Board"));
+    CView::OnInitialUpdate();
+}

@@ -18,6 +18,8 @@ public:
     CZintra_winDoc* GetDocument() const;
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    // Names the board for assistive technology, then shows the new game as the base does.
+    void OnInitialUpdate() override;
     // Draws the board; the first paint of the first last round this view sees announces it
     // in a box before drawing.
     void OnDraw(CDC* pDC) override;

@@ -16,6 +16,11 @@ QFont ViewFont()
     return font;
 }
 
+QRect TextRect(const CDC::TextItem& item, const QFontMetrics& metrics)
+{
+    return {item.x, item.y, metrics.horizontalAdvance(ToQString(item.text)), metrics.height()};
+}
+
 void ReplayDrawing(QPainter& painter, const std::vector<CDC::TextItem>& items)
 {
     const QFont font = ViewFont();

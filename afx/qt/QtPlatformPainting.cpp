@@ -126,9 +126,7 @@ void QtPlatform::EndPaint(HWND window, const CDC& dc)
     if (view == nullptr) {
         return;
     }
-    view->Paint().drawing = dc.GetTextItems();
-    view->Paint().freshDrawing = true;
-    view->update();
+    view->ShowDrawing(dc.GetTextItems());
 }
 
 void QtPlatform::PaintView(ViewWidget& view, const QPaintEvent& event)

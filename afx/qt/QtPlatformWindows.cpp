@@ -71,8 +71,15 @@ void QtPlatform::DestroyWindow(HWND window)
 
 void QtPlatform::SetWindowText(HWND window, const CString& text)
 {
-    if (QWidget* widget = WidgetOf(window); widget != nullptr && widget->isWindow()) {
+    QWidget* widget = WidgetOf(window);
+    if (widget == nullptr) {
+        return;
+    }
+    if (widget->isWindow()) {
         widget->setWindowTitle(ToQString(text));
+    } else {
+        // A child window shows no text of its own: its text is what a screen reader calls it.
+        widget->setAccessibleName(ToQString(text));
     }
 }
 

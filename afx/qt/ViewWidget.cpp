@@ -2,10 +2,12 @@
 #include "afx/qt/ViewWidget.h"
 
 #include "afx/qt/QtPlatform.h"
+#include "afx/qt/ViewAccessible.h"
 #include "afx/qt/VirtualKeys.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <utility>
 
 namespace afx::qt {
 
@@ -28,6 +30,7 @@ ViewWidget::ViewWidget(QtPlatform& platform, CWnd& view, Window& frame, QWidget*
     setFocusPolicy(Qt::StrongFocus);
     // Views are used from the keyboard too: a view has the keys once its frame is shown.
     setFocus(Qt::OtherFocusReason);
+    InstallViewAccessibility();
 }
 
 QSize ViewWidget::sizeHint() const
@@ -49,6 +52,16 @@ bool ViewWidget::event(QEvent* event)
         return true;
     }
     return QWidget::event(event);
+}
+
+void ViewWidget::ShowDrawing(std::vector<CDC::TextItem> drawing)
+{
+    m_paint.drawing = std::move(drawing);
+    m_paint.freshDrawing = true;
+    update();
+    if (m_accessible != nullptr) {
+        m_accessible->ShowDrawing(m_paint.drawing);
+    }
 }
 
 void ViewWidget::paintEvent(QPaintEvent* event)

@@ -5,6 +5,7 @@
 #include "tests/support/GameFixtures.h"
 #include "view/BoardLayout.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 BoardModel::BoardModel(int players, unsigned seed)
@@ -56,14 +57,26 @@ QImage BoardModel::Render(QSize size, int scale) const
     return image;
 }
 
+std::vector<QRect> BoardModel::TextRects() const
+{
+    const QFontMetrics metrics(afx::qt::ViewFont());
+    std::vector<QRect> rects;
+    for (const CDC::TextItem& item : Drawing()) {
+        rects.push_back(afx::qt::TextRect(item, metrics));
+    }
+    return rects;
+}
+
 QPoint DeckPoint()
 {
-    return {75, 110};
+    const CPoint centre = board::kDeckArea.Centre();
+    return {centre.x, centre.y};
 }
 
 QPoint RowPoint(int row)
 {
-    return {board::kRowX + 25, board::RowY(row) + 10};
+    const CPoint centre = board::RowArea(row).Centre();
+    return {centre.x, centre.y};
 }
 
 std::vector<QPoint> LegalClicks(const CZintra_winDoc& doc)

@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ public:
     // The board as the program paints it, `size` pixels from the view's top-left corner, on a
     // screen that shows each pixel as `scale` by `scale` of its own.
     QImage Render(QSize size, int scale = 1) const;
+    // Where each item of Drawing() stands on the board as the program paints it.
+    std::vector<QRect> TextRects() const;
 
 private:
     std::vector<std::wstring> PaintAndCollectBoxes();

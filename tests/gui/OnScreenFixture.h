@@ -101,6 +101,8 @@ protected:
     std::optional<QImage> WaitForChange(const QImage& before);
 
     QSize ScreenSize() const { return m_screenSize; }
+    // The test's X server, as DISPLAY names it.
+    const std::string& DisplayName() const { return m_server->DisplayName(); }
     XdoTool& Xdo() { return *m_xdo; }
     XConnection& X() { return *m_x; }
     XWindowId MainWindow() const { return m_main; }
