@@ -3,6 +3,7 @@
 
 #include "afx/AfxRes.h"
 #include "afx/CWinApp.h"
+#include "afx/ModalState.h"
 #include "afx/Platform.h"
 #include "afx/Resources.h"
 
@@ -23,5 +24,9 @@ CString Caption()
 int AfxMessageBox(const CString& text, UINT nType, UINT nIDHelp)
 {
     afx::Platform* platform = afx::GetPlatform();
-    return platform != nullptr ? platform->MessageBox(text, Caption(), nType, nIDHelp) : 0;
+    if (platform == nullptr) {
+        return 0;
+    }
+    const afx::ModalScope open;
+    return platform->MessageBox(text, Caption(), nType, nIDHelp);
 }

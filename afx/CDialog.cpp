@@ -2,6 +2,7 @@
 #include "afx/CDialog.h"
 
 #include "afx/CWinApp.h"
+#include "afx/ModalState.h"
 #include "afx/Platform.h"
 #include "afx/Resources.h"
 
@@ -29,6 +30,7 @@ int CDialog::DoModal()
     if (owner == nullptr && AfxGetApp() != nullptr) {
         owner = AfxGetApp()->m_pMainWnd;
     }
+    const afx::ModalScope open;
     return platform->RunModalDialog(*this, *dialogTemplate,
                                     owner != nullptr ? owner->m_hWnd : nullptr);
 }

@@ -5,6 +5,7 @@
 #include "afx/CCommandLineInfo.h"
 #include "afx/CDocTemplate.h"
 #include "afx/CWnd.h"
+#include "afx/ModalState.h"
 #include "afx/Platform.h"
 #include "afx/Resources.h"
 
@@ -80,11 +81,16 @@ void CWinApp::OnFileNew()
 void CWinApp::OnFileOpen()
 {
     afx::Platform* platform = afx::GetPlatform();
-    CString path;
-    if (platform == nullptr ||
-        platform->PromptForFileToOpen(m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr, path) ==
-            FALSE) {
+    if (platform == nullptr) {
         return;
+    }
+    CString path;
+    {
+        const afx::ModalScope open;
+        if (platform->PromptForFileToOpen(m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr,
+                                          path) == FALSE) {
+            return;
+        }
     }
     OpenDocumentFile(path);
 }

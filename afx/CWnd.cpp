@@ -114,6 +114,24 @@ void CWnd::SetWindowText(const CString& text)
     }
 }
 
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse)
+{
+    afx::Platform* platform = afx::GetPlatform();
+    if (platform == nullptr || m_hWnd == nullptr || nIDEvent == 0) {
+        return 0;
+    }
+    return platform->SetTimer(m_hWnd, nIDEvent, nElapse);
+}
+
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
+{
+    afx::Platform* platform = afx::GetPlatform();
+    if (platform == nullptr || m_hWnd == nullptr) {
+        return FALSE;
+    }
+    return platform->KillTimer(m_hWnd, nIDEvent);
+}
+
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM /*lParam*/)
 {
     return OnCmdMsg(LOWORD(wParam), HIWORD(wParam));

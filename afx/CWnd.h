@@ -44,6 +44,13 @@ public:
     void UpdateWindow();
     void SetWindowText(const CString& text);
 
+    // Sends this window WM_TIMER with `nIDEvent` (nonzero) every `nElapse` milliseconds until
+    // KillTimer or the window's end; setting it again restarts the interval. Returns
+    // `nIDEvent`, or 0 when the window has not been created.
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse);
+    // Stops the timer; FALSE when none of that id runs.
+    BOOL KillTimer(UINT_PTR nIDEvent);
+
 protected:
     // Creates the window as a child of `pParent`; FALSE when the platform cannot.
     BOOL CreateChild(CWnd* pParent, afx::ChildKind kind);

@@ -47,6 +47,14 @@ LRESULT KeyHandler(CCmdTarget& target, WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
+template <class T, void (T::*Handler)(UINT_PTR)>
+LRESULT TimerHandler(CCmdTarget& target, WPARAM wParam, LPARAM /*lParam*/)
+{
+    auto& self = static_cast<T&>(target); // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+    (self.*Handler)(static_cast<UINT_PTR>(wParam));
+    return 0;
+}
+
 template <class T, void (T::*Handler)()>
 LRESULT PlainHandler(CCmdTarget& target, WPARAM /*wParam*/, LPARAM /*lParam*/)
 {
@@ -122,6 +130,10 @@ protected:                                                                      
 // many presses the message stands for, and flags such as KF_REPEAT.
 #define ON_WM_KEYDOWN()                                                                            \
     {WM_KEYDOWN, 0, 0, &afx::KeyHandler<ThisClass, &ThisClass::OnKeyDown>},
+
+// WM_TIMER to `void OnTimer(UINT_PTR nIDEvent)`: the id the timer was set with.
+#define ON_WM_TIMER()                                                                              \
+    {WM_TIMER, 0, 0, &afx::TimerHandler<ThisClass, &ThisClass::OnTimer>},
 
 // WM_PAINT to `void OnPaint()`.
 #define ON_WM_PAINT()                                                                              \

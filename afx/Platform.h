@@ -96,6 +96,15 @@ public:
 
     // Asks the user for a file to open; FALSE when the user cancels.
     virtual BOOL PromptForFileToOpen(HWND owner, CString& path) = 0;
+
+    // Timers. From SetTimer on, `window` gets WM_TIMER with `id` in wParam every `elapse`
+    // milliseconds (0: whenever the loop has nothing else to do), from the message loop and
+    // from the loop of any box or dialog alike, until KillTimer or until the window is
+    // destroyed. Setting a running timer again starts its interval afresh. SetTimer returns
+    // `id` (nonzero), or 0 when the window is unknown; KillTimer FALSE when there was no such
+    // timer.
+    virtual UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse) = 0;
+    virtual BOOL KillTimer(HWND window, UINT_PTR id) = 0;
 };
 
 // Installs `platform` (not owned) for the calls below; null removes it.

@@ -14,6 +14,7 @@ using UINT = std::uint32_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
+using UINT_PTR = std::uintptr_t;
 
 inline constexpr BOOL FALSE = 0;
 inline constexpr BOOL TRUE = 1;
@@ -64,6 +65,7 @@ inline constexpr UINT WM_PAINT = 0x000F;
 inline constexpr UINT WM_CLOSE = 0x0010;
 inline constexpr UINT WM_KEYDOWN = 0x0100;
 inline constexpr UINT WM_COMMAND = 0x0111;
+inline constexpr UINT WM_TIMER = 0x0113;
 inline constexpr UINT WM_MENUSELECT = 0x011F;
 inline constexpr UINT WM_LBUTTONUP = 0x0202;
 // The framework's own: a frame brings its status bar up to date while the program is idle.

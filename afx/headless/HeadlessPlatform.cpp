@@ -196,6 +196,10 @@ void HeadlessPlatform::DestroyWindow(HWND window)
             record->wnd->Detach();
         }
     }
+    std::erase_if(m_timers, [this, window](const Timer& timer) {
+        const Window* record = Find(timer.window);
+        return timer.window == window || (record != nullptr && IsWithin(*record, window));
+    });
     std::erase_if(m_windows, [this, window](const auto& record) {
         return record.get() == window || IsWithin(*record, window);
     });
@@ -479,4 +483,65 @@ BOOL HeadlessPlatform::PromptForFileToOpen(HWND /*owner*/, CString& path)
     }
     path = *fileToOpen;
     return TRUE;
+}
+
+UINT_PTR HeadlessPlatform::SetTimer(HWND window, UINT_PTR id, UINT elapse)
+{
+    if (Find(window) == nullptr || id == 0) {
+        return 0;
+    }
+    const unsigned long long due = m_now + std::max(elapse, 1U);
+    const auto running = std::find_if(m_timers.begin(), m_timers.end(), [&](const Timer& timer) {
+        return timer.window == window && timer.id == id;
+    });
+    if (running != m_timers.end()) {
+        running->elapse = elapse;
+        running->due = due;
+    } else {
+        m_timers.push_back({window, id, elapse, due});
+    }
+    return id;
+}
+
+BOOL HeadlessPlatform::KillTimer(HWND window, UINT_PTR id)
+{
+    return std::erase_if(
+               m_timers,
+               [&](const Timer& timer) { return timer.window == window && timer.id == id; }) > 0
+               ? TRUE
+               : FALSE;
+}
+
+int HeadlessPlatform::AdvanceTime(UINT milliseconds)
+{
+    const unsigned long long until = m_now + milliseconds;
+    int sent = 0;
+    for (;;) {
+        // The first to fall due; of two due together, the one set first.
+        const auto next = std::min_element(
+            m_timers.begin(), m_timers.end(),
+            [](const Timer& left, const Timer& right) { return left.due < right.due; });
+        if (next == m_timers.end() || next->due > until) {
+            break;
+        }
+        m_now = next->due;
+        next->due = m_now + std::max(next->elapse, 1U); // the handler may set it afresh
+        const HWND window = next->window;
+        const UINT_PTR id = next->id;
+        if (const Window* record = Find(window); record != nullptr) {
+            record->wnd->SendMessage(WM_TIMER, id, 0);
+            ++sent;
+        }
+    }
+    m_now = until;
+    return sent;
+}
+
+std::optional<UINT> HeadlessPlatform::TimerInterval(const CWnd& wnd, UINT_PTR id) const
+{
+    const Window* window = Find(wnd);
+    const auto running = std::find_if(m_timers.begin(), m_timers.end(), [&](const Timer& timer) {
+        return window != nullptr && timer.window == window && timer.id == id;
+    });
+    return running != m_timers.end() ? std::optional<UINT>(running->elapse) : std::nullopt;
 }

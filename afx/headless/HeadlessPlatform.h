@@ -104,6 +104,15 @@ public:
     // windows are painted.
     void Idle();
 
+    // Timers run on a clock of the test's own, which stands still until AdvanceTime moves it
+    // on `milliseconds`, sending WM_TIMER for each timer as it falls due, in the order they
+    // fall due (an interval of 0 counts as 1). Returns how many were sent.
+    int AdvanceTime(UINT milliseconds);
+    // The interval of `wnd`'s timer `id`; none while it does not run.
+    std::optional<UINT> TimerInterval(const CWnd& wnd, UINT_PTR id) const;
+    // How many timers run, in every window.
+    int TimerCount() const { return static_cast<int>(m_timers.size()); }
+
     // The keyboard's lock keys (VK_CAPITAL, VK_NUMLOCK, VK_SCROLL); all off at first.
     void SetLockKey(int virtualKey, bool on) { m_lockKeys[virtualKey] = on; }
 
@@ -152,8 +161,17 @@ public:
     void PostQuitMessage(int exitCode) override;
     SHORT GetKeyState(int virtualKey) override;
     BOOL PromptForFileToOpen(HWND owner, CString& path) override;
+    UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse) override;
+    BOOL KillTimer(HWND window, UINT_PTR id) override;
 
 private:
+    struct Timer {
+        HWND window;
+        UINT_PTR id;
+        UINT elapse;
+        unsigned long long due; // on the test's clock
+    };
+
     struct Window;
     Window* Find(HWND window) const;
     Window* Find(const CWnd& wnd) const;
@@ -167,4 +185,6 @@ private:
     std::map<int, bool> m_lockKeys;
     std::vector<int> m_dialogResults;
     std::optional<int> m_quitCode;
+    std::vector<Timer> m_timers;  // in the order they were set
+    unsigned long long m_now = 0; // the test's clock, in milliseconds
 };

@@ -7,7 +7,8 @@
 // One class, its calls in one source per job: QtPlatform.cpp (the backend's life, the message
 // loop and the keyboard's state), QtPlatformWindows.cpp (making, showing and destroying
 // windows, status bars), QtPlatformPainting.cpp (when views paint, and how) and
-// QtPlatformBoxes.cpp (message boxes, dialogs, the file prompt). Each kind of window has its
+// QtPlatformBoxes.cpp (message boxes, dialogs, the file prompt) and QtPlatformTimers.cpp
+// (timers). Each kind of window has its
 // widget class, which holds the window's record (WindowRecord.h).
 #pragma once
 
@@ -65,6 +66,8 @@ public:
     void PostQuitMessage(int exitCode) override;
     SHORT GetKeyState(int virtualKey) override;
     BOOL PromptForFileToOpen(HWND owner, CString& path) override;
+    UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse) override;
+    BOOL KillTimer(HWND window, UINT_PTR id) override;
 
 private:
     // What happens to the application and to views comes back to the backend through these.
