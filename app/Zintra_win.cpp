@@ -61,10 +61,25 @@ BOOL CZintra_winApp::InitInstance()
     if (ProcessShellCommand(cmdInfo) == FALSE) {
         return FALSE;
     }
+    if (cmdInfo.m_computers.seats.any()) {
+        PlayComputers(cmdInfo.m_computers, cmdInfo.m_seed);
+    }
 
     m_pMainWnd->ShowWindow(SW_SHOW);
     m_pMainWnd->UpdateWindow();
     return TRUE;
+}
+
+void CZintra_winApp::PlayComputers(ComputerPlayers players, std::optional<unsigned> seed)
+{
+    // A seeded run replays whole: the deal and every computer's choice.
+    players.seed = seed;
+    const auto* frame = dynamic_cast<const CMainFrame*>(m_pMainWnd);
+    if (auto* view =
+            frame != nullptr ? dynamic_cast<CZintra_winView*>(frame->GetActiveView()) : nullptr;
+        view != nullptr) {
+        view->SetComputerPlayers(players);
+    }
 }
 
 void CZintra_winApp::OnAppAbout()

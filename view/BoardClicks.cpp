@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Turning a release of the left button into a move: draw on the deck, then place on a row; or
-// take a row. Refused moves are explained in a box and change nothing.
+// take a row. Refused moves are explained in a box and change nothing. Computer players click
+// here too.
 #include "afx/AfxMessageBox.h"
 #include "view/BoardLayout.h"
 #include "view/Zintra_winView.h"
@@ -11,19 +12,30 @@ void CZintra_winView::OnLButtonUp(UINT /*nFlags*/, CPoint point)
     if (pDoc == nullptr) {
         return;
     }
-    if (pDoc->m_gameOver) {
+    // A person's click while a computer is to move is not refused: it is simply not a move.
+    if (!m_computers.MayPlay(*pDoc)) {
+        Default();
+        return;
+    }
+    PlayClick(*pDoc, point);
+    m_computers.FollowTurn(*pDoc);
+}
+
+void CZintra_winView::PlayClick(CZintra_winDoc& doc, CPoint point)
+{
+    if (doc.m_gameOver) {
         Default();
         return;
     }
 
     const int row = board::RowAt(point);
 
-    if (pDoc->m_turnPhase == PHASE_CHOOSE) {
+    if (doc.m_turnPhase == PHASE_CHOOSE) {
         if (board::IsOnDeck(point)) {
             // The drawn card stays on top of the deck; the board shows it and the place move
             // puts it down.
-            if (pDoc->CanMove(MOVE_PLACE)) {
-                pDoc->m_turnPhase = PHASE_PLACE;
+            if (doc.CanMove(MOVE_PLACE)) {
+                doc.m_turnPhase = PHASE_PLACE;
             } else {
                 AfxMessageBox(CString("You cannot draw."), MB_OK, 0);
             }
@@ -35,23 +47,23 @@ void CZintra_winView::OnLButtonUp(UINT /*nFlags*/, CPoint point)
             Default();
             return;
         }
-        if (!pDoc->CanMove(MOVE_TAKE)) {
+        if (!doc.CanMove(MOVE_TAKE)) {
             Default();
             AfxMessageBox(CString("You cannot take a row."), MB_OK, 0);
             return;
         }
-        if (!pDoc->CanMoveOnRow(row, MOVE_TAKE)) {
+        if (!doc.CanMoveOnRow(row, MOVE_TAKE)) {
             Default();
             AfxMessageBox(CString("You cannot take that row."), MB_OK, 0);
             return;
         }
-        const int gameOver = pDoc->ApplyMove(MOVE_TAKE, row);
-        pDoc->m_turnPhase = PHASE_CHOOSE;
+        const int gameOver = doc.ApplyMove(MOVE_TAKE, row);
+        doc.m_turnPhase = PHASE_CHOOSE;
         Invalidate();
         if (gameOver == 1) {
             // Set before the box opens, so that a paint while it is open shows the finished
             // game and a click is ignored.
-            pDoc->m_gameOver = true;
+            doc.m_gameOver = true;
             ShowFinalResults();
         }
         Default();
@@ -62,13 +74,13 @@ void CZintra_winView::OnLButtonUp(UINT /*nFlags*/, CPoint point)
         Default();
         return;
     }
-    if (!pDoc->CanMoveOnRow(row, MOVE_PLACE)) {
+    if (!doc.CanMoveOnRow(row, MOVE_PLACE)) {
         Default();
         AfxMessageBox(CString("You cannot place on that row."), MB_OK, 0);
         return;
     }
-    pDoc->ApplyMove(MOVE_PLACE, row); // a place never ends the game
-    pDoc->m_turnPhase = PHASE_CHOOSE;
+    doc.ApplyMove(MOVE_PLACE, row); // a place never ends the game
+    doc.m_turnPhase = PHASE_CHOOSE;
     Invalidate();
     Default();
 }

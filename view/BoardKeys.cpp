@@ -24,10 +24,10 @@ std::optional<int> RowOfKey(UINT key)
 std::optional<CPoint> ClickOfKey(UINT key)
 {
     if (key == VK_SPACE || key == 'D') {
-        return board::kDeckArea.Centre();
+        return board::DeckClick();
     }
     if (const std::optional<int> row = RowOfKey(key)) {
-        return board::RowArea(*row).Centre();
+        return board::RowClick(*row);
     }
     return std::nullopt;
 }

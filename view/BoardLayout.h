@@ -82,4 +82,15 @@ constexpr int RowAt(CPoint point)
     return -1;
 }
 
+// Where a move that names the deck or a row rather than a point clicks (a key, a computer
+// player): the middle of its area, well inside every border.
+constexpr CPoint DeckClick()
+{
+    return kDeckArea.Centre();
+}
+constexpr CPoint RowClick(int row)
+{
+    return RowArea(row).Centre();
+}
+
 } // namespace board

@@ -16,12 +16,20 @@ using testing::IsEmpty;
 
 namespace {
 
-const std::string kHelp = "Usage: zintra_win [--seed N]\n"
-                          "A card game for 2 to 5 players who share one screen and one mouse.\n\n"
-                          "  --seed N    deal every game of this run from shuffle seed N\n"
-                          "              (0 to 4294967295), so that the run can be repeated\n"
-                          "  --help      show this help and exit\n"
-                          "  --version   show the version and exit\n";
+const std::string kHelp =
+    "Usage: zintra_win [--seed N] [--computer SEATS] [--level LEVEL] [--pace MS]\n"
+    "A card game for 2 to 5 players who share one screen and one mouse.\n\n"
+    "  --seed N          deal every game of this run from shuffle seed N\n"
+    "                    (0 to 4294967295), so that the run can be repeated\n"
+    "  --computer SEATS  let the computer play these seats, numbered as on the\n"
+    "                    board: 2-5, 2,4 or 1-2,5 (seats beyond the players\n"
+    "                    are left out)\n"
+    "  --level LEVEL     how well the computer plays: easy, normal (the\n"
+    "                    default) or hard\n"
+    "  --pace MS         wait MS milliseconds before each computer move\n"
+    "                    (0 to 10000, 700 by default)\n"
+    "  --help            show this help and exit\n"
+    "  --version         show the version and exit\n";
 
 std::string VersionLine()
 {
@@ -36,6 +44,10 @@ std::string ErrorLines(const std::string& reason)
 }
 
 const std::string kSeedNeedsNumber = "--seed needs a whole number from 0 to 4294967295";
+const std::string kComputerNeedsSeats =
+    "--computer needs seat numbers from 1 to 5, such as 2-5 or 2,4";
+const std::string kLevelNeedsName = "--level needs easy, normal or hard";
+const std::string kPaceNeedsNumber = "--pace needs a whole number of milliseconds from 0 to 10000";
 
 struct Case {
     const char* name;
@@ -65,6 +77,54 @@ const Case kCases[] = {
     {"SignedSeed", {"--seed=+5"}, 2, "", ErrorLines(kSeedNeedsNumber)},
     {"SeedTooLarge", {"--seed=4294967296"}, 2, "", ErrorLines(kSeedNeedsNumber)},
     {"SeedOfOtherDigits", {"--seed", "\xD9\xA3"}, 2, "", ErrorLines(kSeedNeedsNumber)},
+    {"ComputerOptionsThenVersion",
+     {"--computer", "2-5", "--level=hard", "--pace", "0", "--version"},
+     0,
+     VersionLine(),
+     ""},
+    {"ComputerOptionsThenHelp", {"--computer=1-2,5", "--pace=10000", "-h"}, 0, kHelp, ""},
+    {"ComputerAtTheEnd", {"--computer"}, 2, "", ErrorLines(kComputerNeedsSeats)},
+    {"ComputerBeforeAnotherOption",
+     {"--computer", "--level", "easy"},
+     2,
+     "",
+     ErrorLines(kComputerNeedsSeats)},
+    {"SeatSix", {"--computer", "2-6"}, 2, "", ErrorLines(kComputerNeedsSeats + ", not '2-6'")},
+    {"SeatNought", {"--computer=0"}, 2, "", ErrorLines(kComputerNeedsSeats + ", not '0'")},
+    {"SeatsBackwards", {"--computer=4-2"}, 2, "", ErrorLines(kComputerNeedsSeats + ", not '4-2'")},
+    {"SeatsWithAnEmptyItem",
+     {"--computer", "2,,4"},
+     2,
+     "",
+     ErrorLines(kComputerNeedsSeats + ", not '2,,4'")},
+    {"SeatsWithSpaces",
+     {"--computer", "2, 4"},
+     2,
+     "",
+     ErrorLines(kComputerNeedsSeats + ", not '2, 4'")},
+    {"NoSeats", {"--computer="}, 2, "", ErrorLines(kComputerNeedsSeats + ", not ''")},
+    {"SeatsOfControlCharacters",
+     {"--computer=2\n5"},
+     2,
+     "",
+     ErrorLines(kComputerNeedsSeats + R"(, not '2\n5')")},
+    {"LevelAtTheEnd", {"--level"}, 2, "", ErrorLines(kLevelNeedsName)},
+    {"UnknownLevel", {"--level", "expert"}, 2, "", ErrorLines(kLevelNeedsName + ", not 'expert'")},
+    {"LevelInCapitals", {"--level=Hard"}, 2, "", ErrorLines(kLevelNeedsName + ", not 'Hard'")},
+    {"RandomIsNoLevelToPlay",
+     {"--level=random"},
+     2,
+     "",
+     ErrorLines(kLevelNeedsName + ", not 'random'")},
+    {"PaceAtTheEnd", {"--pace"}, 2, "", ErrorLines(kPaceNeedsNumber)},
+    {"NegativePace", {"--pace", "-5"}, 2, "", ErrorLines(kPaceNeedsNumber)},
+    {"PaceTooLong", {"--pace=10001"}, 2, "", ErrorLines(kPaceNeedsNumber + ", not '10001'")},
+    {"PaceInSeconds", {"--pace=1s"}, 2, "", ErrorLines(kPaceNeedsNumber + ", not '1s'")},
+    {"PaceBeyondAnyNumber",
+     {"--pace=99999999999999999999"},
+     2,
+     "",
+     ErrorLines(kPaceNeedsNumber + ", not '99999999999999999999'")},
     {"ControlCharacters",
      {"--a\nb\tc\rd\x1b[31m\x7f"},
      2,
@@ -175,5 +235,63 @@ TEST(CommandLineAnswer, HelpOrVersionThatCannotBeWrittenIsAFailureSaidOnStderr)
         EXPECT_EQ(err.str(), "zintra_win: write error: No space left on device\n") << request;
     }
 }
+
+// What the computer options set, read as the framework hands the arguments over.
+struct ComputerCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string seats; // seat numbers as on the board
+    Level level;
+    UINT pace;
+};
+
+const ComputerCase kComputerCases[] = {
+    {"NoneByDefault", {}, "", Level::Normal, 700},
+    {"ARange", {"--computer", "2-5"}, "2345", Level::Normal, 700},
+    {"AList", {"--computer=2,4"}, "24", Level::Normal, 700},
+    {"RangesAndSeats", {"--computer", "1-2,5"}, "125", Level::Normal, 700},
+    {"OverlapsCountOnce", {"--computer", "2-4,3,3-3"}, "234", Level::Normal, 700},
+    {"EverySeat", {"--computer=1-5"}, "12345", Level::Normal, 700},
+    {"Easy", {"--computer", "2", "--level", "easy"}, "2", Level::Easy, 700},
+    {"HardBeforeTheSeats", {"--level=hard", "--computer=3"}, "3", Level::Hard, 700},
+    {"NoPause", {"--computer", "2", "--pace", "0"}, "2", Level::Normal, 0},
+    {"TheLongestPause", {"--pace=10000", "--computer", "5"}, "5", Level::Normal, 10000},
+    {"TheLastOfTwoLevels", {"--level=easy", "--level=hard"}, "", Level::Hard, 700},
+    {"WithASeed", {"--seed", "9", "--computer", "2-3"}, "23", Level::Normal, 700},
+};
+
+void PrintTo(const ComputerCase& test, std::ostream* out)
+{
+    *out << test.name;
+}
+
+class ComputerOptionsTest : public testing::TestWithParam<ComputerCase> {};
+
+TEST_P(ComputerOptionsTest, SetTheSeatsLevelAndPace)
+{
+    const ComputerCase& test = GetParam();
+    CZintra_winCommandLineInfo info;
+    for (std::size_t at = 0; at < test.arguments.size(); ++at) {
+        const std::string& argument = test.arguments[at];
+        const bool flag = argument.size() > 1 && argument.front() == '-';
+        info.ParseParam(CString((flag ? argument.substr(1) : argument).c_str()),
+                        flag ? TRUE : FALSE, at + 1 == test.arguments.size() ? TRUE : FALSE);
+    }
+    ASSERT_EQ(info.m_request, CZintra_winCommandLineInfo::Request::Play);
+    std::string seats;
+    for (std::size_t seat = 0; seat < info.m_computers.seats.size(); ++seat) {
+        if (info.m_computers.seats.test(seat)) {
+            seats += static_cast<char>('1' + seat);
+        }
+    }
+    EXPECT_EQ(seats, test.seats);
+    EXPECT_EQ(info.m_computers.level, test.level);
+    EXPECT_EQ(info.m_computers.pace, test.pace);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ComputerOptionsTest, testing::ValuesIn(kComputerCases),
+                         [](const testing::TestParamInfo<ComputerCase>& param) {
+                             return std::string(param.param.name);
+                         });
 
 } // namespace

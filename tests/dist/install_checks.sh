@@ -109,7 +109,12 @@ check_man_page() {
     done
     for option in $documented; do
         local arguments=("$option")
-        [ "$option" != --seed ] || arguments+=(1)
+        case $option in
+        --seed) arguments+=(1) ;;
+        --computer) arguments+=(2-5) ;;
+        --level) arguments+=(hard) ;;
+        --pace) arguments+=(0) ;;
+        esac
         # --version after the option keeps the program from opening a window.
         "$program" "${arguments[@]}" --version >/dev/null 2>&1 ||
             fail "the page documents $option, which the program refuses"
