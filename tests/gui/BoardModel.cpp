@@ -69,13 +69,13 @@ std::vector<QRect> BoardModel::TextRects() const
 
 QPoint DeckPoint()
 {
-    const CPoint centre = board::kDeckArea.Centre();
+    const CPoint centre = board::DeckClick();
     return {centre.x, centre.y};
 }
 
 QPoint RowPoint(int row)
 {
-    const CPoint centre = board::RowArea(row).Centre();
+    const CPoint centre = board::RowClick(row);
     return {centre.x, centre.y};
 }
 
