@@ -26,17 +26,28 @@ std::string Ascii(const wchar_t* text)
     return narrow;
 }
 
+// `text` narrowed, when every character of it lies between `first` and `last` (ASCII).
+std::optional<std::string> NarrowWithin(std::wstring_view text, wchar_t first, wchar_t last)
+{
+    std::string narrow;
+    for (const wchar_t ch : text) {
+        if (ch < first || ch > last) {
+            return std::nullopt;
+        }
+        narrow += static_cast<char>(ch);
+    }
+    return narrow;
+}
+
 // A whole number written in ASCII digits alone, that fits in an unsigned.
 std::optional<unsigned> ParseNumber(std::wstring_view text)
 {
     // Digits only: from_chars would also take a sign, and the wide text anything at all.
-    std::string digits;
-    for (const wchar_t ch : text) {
-        if (ch < L'0' || ch > L'9') {
-            return std::nullopt;
-        }
-        digits += static_cast<char>(ch);
+    const std::optional<std::string> narrow = NarrowWithin(text, L'0', L'9');
+    if (!narrow) {
+        return std::nullopt;
     }
+    const std::string& digits = *narrow;
     unsigned seed = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), seed);
     if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
@@ -77,14 +88,8 @@ std::optional<std::bitset<MAX_PLAYERS>> ParseSeats(std::wstring_view text)
 // The levels a person may play against; the random player is only a yardstick.
 std::optional<Level> ParseOpponentLevel(std::wstring_view text)
 {
-    std::string name;
-    for (const wchar_t ch : text) {
-        if (ch < L'a' || ch > L'z') {
-            return std::nullopt;
-        }
-        name += static_cast<char>(ch);
-    }
-    const std::optional<Level> level = ParseLevel(name);
+    const std::optional<std::string> name = NarrowWithin(text, L'a', L'z');
+    const std::optional<Level> level = name ? ParseLevel(*name) : std::nullopt;
     return level == Level::Random ? std::nullopt : level;
 }
 

@@ -64,10 +64,18 @@ check_desktop_entry() {
     if ! report=$(desktop-file-validate "$desktop_entry" 2>&1) || [ -n "$report" ]; then
         fail "desktop-file-validate: $report"
     fi
+    # Every way in (the entry and each of its actions) starts the installed program with
+    # arguments it takes.
     local exec icon
-    exec=$(sed -n 's/^Exec=//p' "$desktop_entry")
+    while IFS= read -r exec; do
+        [ -x "$prefix/bin/${exec%% *}" ] || fail "Exec=$exec is not the installed program"
+        local arguments=()
+        read -r -a arguments <<<"${exec#"${exec%% *}"}"
+        # --version after them keeps the program from opening a window.
+        "$program" "${arguments[@]}" --version >/dev/null 2>&1 ||
+            fail "Exec=$exec gives arguments the program refuses"
+    done < <(sed -n 's/^Exec=//p' "$desktop_entry")
     icon=$(sed -n 's/^Icon=//p' "$desktop_entry")
-    [ -x "$prefix/bin/${exec%% *}" ] || fail "Exec=$exec is not the installed program"
     [ -s "$prefix/share/icons/hicolor/48x48/apps/$icon.png" ] ||
         fail "Icon=$icon has no 48x48 picture in the hicolor theme"
 }
