@@ -82,7 +82,7 @@ bench: build
 	BUILD_DIR=$(BUILD_DIR) bench/idle.sh
 
 # The README's picture, made afresh from the program (doc/screenshot.png): a fixed deal and
-# fixed clicks, so that it only changes when the program's looks do.
+# fixed moves, so that it only changes when the program's looks do.
 .PHONY: screenshot
 screenshot: build
 	BUILD_DIR=$(BUILD_DIR) scripts/screenshot.sh

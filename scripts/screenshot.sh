@@ -2,14 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the README's picture of a game in progress from the program itself: on a virtual X
 # server of its own it starts the program with a fixed seed, answers the "Number of Players"
-# dialog and plays a fixed run of moves with the mouse, then saves the main window as a PNG.
-# The same seed and the same clicks give the same picture, so it can be made afresh for every
+# dialog and plays a fixed run of moves with the keys, then saves the main window as a PNG.
+# The same seed and the same moves give the same picture, so it can be made afresh for every
 # release and only changes when the program's looks do.
 #
 #   scripts/screenshot.sh [OUTPUT]      (default: doc/screenshot.png of this source tree)
 #
 # BUILD_DIR picks the build (default build); ZINTRA_WIN and GRAB_WINDOW, when set, name the
-# program and the grab tool (tools/grab_window) themselves.
+# program and the grab tool (tools/grab_window) themselves. SCREEN (default 1280x1024) and
+# SCALE (Qt's scale factor, default 1) picture the game on another screen, e.g. SCREEN=640x480,
+# or SCREEN=1280x1024 SCALE=2 for a high-density one.
 set -euo pipefail
 
 # A deal that, with the moves below, leaves a wild card on a row and a "+2" card just drawn,
@@ -17,7 +19,7 @@ set -euo pipefail
 readonly seed=4
 readonly players=3
 
-# Each move is one click: on the deck to draw, or on a row to place the drawn card there or,
+# Each move is one step: on the deck to draw, or on a row to place the drawn card there or,
 # with no card drawn, to take the row. Player #1 begins; a player who has taken a row sits the
 # round out, and the next round begins with the player after the one who took the last row.
 readonly moves=(
@@ -82,7 +84,14 @@ unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR \
 export HOME=$work/home
 mkdir "$HOME"
 # The screen's size bounds the main window's, so it is fixed too.
-start_virtual_display "$work" 1280x1024 || fail "Xvfb did not start"
+screen=${SCREEN:-1280x1024}
+scale=${SCALE:-1}
+[[ $screen =~ ^[1-9][0-9]*x[1-9][0-9]*$ ]] || fail "SCREEN must be WIDTHxHEIGHT, not $screen"
+[[ $scale =~ ^[1-9]$ ]] || fail "SCALE must be a whole number from 1 to 9, not $scale"
+start_virtual_display "$work" "$screen" || fail "Xvfb did not start"
+if [ "$scale" != 1 ]; then
+    export QT_SCALE_FACTOR=$scale
+fi
 
 "$program" --seed "$seed" >"$work/program.log" 2>&1 &
 program_pid=$!
@@ -130,32 +139,30 @@ click_dialog_units 91 67
 
 main=$(wait_for_window '^Zintra_win$')
 
-# The board begins below the menu bar, 19 pixels high in the DejaVu Sans the dependencies
-# bring; the places are the middles of the hit areas of view/BoardLayout.h, the deck around
-# "Draw!" and each row's band just below the top of its line, which leaves a few pixels to
-# spare should another font make the menu bar a little taller.
-readonly board_top=19
-click_board() {
+# Each move is played with its key, which the board takes exactly as a click at the middle of
+# the deck's or the row's place: Space for the deck, a row's number for the row. Keys find their
+# place whatever the screen's size or scale, where a click would have to work it out.
+play_move() {
     case $1 in
-    deck) click "$main" 75 $((board_top + 110)) ;;
-    row[1-5]) click "$main" 225 $((board_top + 40 + 40 * (${1#row} - 1) + 10)) ;;
+    deck) xdotool windowfocus --sync "$main" key space ;;
+    row[1-5]) xdotool windowfocus --sync "$main" key "${1#row}" ;;
     *) fail "no place on the board called $1" ;;
     esac
 }
 
-# Every move changes the board; a click that does not has missed it, or made a move the rules
+# Every move changes the board; a move that does not has missed it, or made a move the rules
 # refuse (whose box would now stand in the way), and the picture would not be the one meant.
 "$grab_window" --timeout "$patience_seconds" "$main" "$work/board-0.png" ||
     fail "the main window could not be read"
 step=0
 for move in "${moves[@]}"; do
-    click_board "$move"
+    play_move "$move"
     step=$((step + 1))
     "$grab_window" --timeout "$patience_seconds" --changed-from "$work/board-$((step - 1)).png" \
         "$main" "$work/board-$step.png" ||
-        fail "click $step (on $move) did not change the board"
+        fail "move $step (on $move) did not change the board"
 done
 
 mkdir -p "$(dirname "$output")"
 cp "$work/board-$step.png" "$output"
-echo "screenshot.sh: $output: $players players, seed $seed, ${#moves[@]} clicks"
+echo "screenshot.sh: $output: $players players, seed $seed, ${#moves[@]} moves"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "afx/qt/DialogWidget.h"
 
+#include "afx/AfxRes.h"
+#include "afx/Resources.h"
 #include "afx/qt/QtText.h"
 #include "afx/qt/RadioButton.h"
 
@@ -131,6 +133,11 @@ void DialogWidget::AddControl(const DialogItemResource& item, int baseX, int bas
             picture->setPixmap(pictures.pixmap(kIconPixels, kIconPixels));
         }
         picture->setGeometry(rect.x(), rect.y(), kIconPixels, kIconPixels);
+        // A picture has no text of its own; a screen reader names it after the program whose
+        // icon it is, rather than stopping on an image it cannot name.
+        if (const wchar_t* title = afx::FindString(AFX_IDS_APP_TITLE); title != nullptr) {
+            picture->setAccessibleName(QString::fromWCharArray(title));
+        }
         return;
     }
     case ControlKind::GroupBox: {

@@ -17,7 +17,7 @@
 namespace {
 
 constexpr std::uint64_t kSeed = 20261208;
-constexpr int kCommandLines = 200;
+constexpr int kCommandLines = 300;
 constexpr std::size_t kRunningAtOnce = 4;
 
 // The words the program knows, and some it nearly knows, as the starting points of arguments.

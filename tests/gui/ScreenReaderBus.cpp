@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/gui/ScreenReaderBus.h"
 
+#include <gtest/gtest.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cstdlib>
 #include <poll.h>
 #include <stdexcept>
 #include <unistd.h>
@@ -118,8 +121,14 @@ AccessibleEvent EventFrom(const QJsonObject& json)
 ScreenReaderBus::ScreenReaderBus(std::string displayName)
     : m_displayName(std::move(displayName))
 {
+    std::string runtimeTemplate = testing::TempDir() + "zintra_win-buses-XXXXXX";
+    if (mkdtemp(runtimeTemplate.data()) == nullptr) {
+        throw std::runtime_error("no runtime folder for the buses");
+    }
+    m_runtimeDir = runtimeTemplate;
     Pipe address;
     ChildProcess::Options options;
+    options.environment = {"XDG_RUNTIME_DIR=" + m_runtimeDir.string()};
     options.stdoutFd = address.WriteEnd();
     m_sessionBus =
         std::make_unique<ChildProcess>(std::vector<std::string>{"/usr/bin/dbus-daemon", "--session",
@@ -136,11 +145,17 @@ ScreenReaderBus::ScreenReaderBus(std::string displayName)
     }
 }
 
-ScreenReaderBus::~ScreenReaderBus() = default;
+ScreenReaderBus::~ScreenReaderBus()
+{
+    m_sessionBus.reset();
+    std::error_code ignored;
+    std::filesystem::remove_all(m_runtimeDir, ignored);
+}
 
 std::vector<std::string> ScreenReaderBus::Environment() const
 {
-    return {"DBUS_SESSION_BUS_ADDRESS=" + m_address, "DISPLAY=" + m_displayName};
+    return {"DBUS_SESSION_BUS_ADDRESS=" + m_address, "DISPLAY=" + m_displayName,
+            "XDG_RUNTIME_DIR=" + m_runtimeDir.string()};
 }
 
 std::vector<std::string> ScreenReaderBus::RunClient(const std::vector<std::string>& arguments) const

@@ -8,6 +8,7 @@
 
 #include <QRect>
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -63,6 +64,9 @@ private:
     std::vector<std::string> RunClient(const std::vector<std::string>& arguments) const;
 
     std::string m_displayName;
+    // The buses' own runtime folder, where the accessibility bus puts its socket: without one
+    // of its own, every bus of a parallel run would share (and remove) the same socket.
+    std::filesystem::path m_runtimeDir;
     std::unique_ptr<ChildProcess> m_sessionBus;
     std::string m_address;
 };
