@@ -9,6 +9,7 @@
 #include <bitset>
 #include <cerrno>
 #include <charconv>
+#include <iterator>
 #include <ostream>
 #include <string_view>
 #include <system_error>
@@ -139,21 +140,8 @@ void CZintra_winCommandLineInfo::ParseParam(const wchar_t* pszParam, BOOL bFlag,
         TakeValue(option, bFlag == FALSE ? std::optional(param) : std::nullopt);
         return;
     }
-    if (bFlag != FALSE) {
-        for (const ValuedOption& valued : kValuedOptions) {
-            if (param == valued.name) {
-                m_expecting = valued.option;
-                if (bLast != FALSE) {
-                    Fail(Needs(valued.option));
-                }
-                return;
-            }
-            if (param.starts_with(valued.name) &&
-                param.substr(valued.name.size()).starts_with(L'=')) {
-                TakeValue(valued.option, param.substr(valued.name.size() + 1));
-                return;
-            }
-        }
+    if (bFlag != FALSE && ParseValuedOption(param, bLast)) {
+        return;
     }
     if (bFlag != FALSE && (param == L"-help" || param == L"h")) {
         m_request = Request::Help;
@@ -165,6 +153,26 @@ void CZintra_winCommandLineInfo::ParseParam(const wchar_t* pszParam, BOOL bFlag,
         const std::wstring given = (bFlag != FALSE ? L"-" : L"") + std::wstring(param);
         Fail("unknown argument " + QuoteArgument(given));
     }
+}
+
+bool CZintra_winCommandLineInfo::ParseValuedOption(std::wstring_view param, BOOL bLast)
+{
+    const auto* named = std::ranges::find_if(kValuedOptions, [param](const ValuedOption& valued) {
+        return param.starts_with(valued.name) &&
+               (param.size() == valued.name.size() || param[valued.name.size()] == L'=');
+    });
+    if (named == std::end(kValuedOptions)) {
+        return false;
+    }
+    if (param.size() > named->name.size()) {
+        TakeValue(named->option, param.substr(named->name.size() + 1));
+    } else {
+        m_expecting = named->option;
+        if (bLast != FALSE) {
+            Fail(Needs(named->option));
+        }
+    }
+    return true;
 }
 
 void CZintra_winCommandLineInfo::TakeValue(Valued option, std::optional<std::wstring_view> value)

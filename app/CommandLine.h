@@ -36,6 +36,9 @@ public:
     enum class Valued { None, Seed, Computer, Level, Pace };
 
 private:
+    // Handles the flag `param` when it names an option that takes a value (its value then
+    // comes with it or next); false when it names none.
+    bool ParseValuedOption(std::wstring_view param, BOOL bLast);
     // Takes the value of `option`; none when the value is missing or is another option.
     void TakeValue(Valued option, std::optional<std::wstring_view> value);
     void Fail(std::string message);

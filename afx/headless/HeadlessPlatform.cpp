@@ -526,7 +526,7 @@ int HeadlessPlatform::AdvanceTime(UINT milliseconds)
         }
         m_now = next->due;
         next->due = m_now + std::max(next->elapse, 1U); // the handler may set it afresh
-        const HWND window = next->window;
+        WindowHandle* const window = next->window;
         const UINT_PTR id = next->id;
         if (const Window* record = Find(window); record != nullptr) {
             record->wnd->SendMessage(WM_TIMER, id, 0);
