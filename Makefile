@@ -68,7 +68,7 @@ format-check: deps
 
 # The program's own code; tests and benchmarks lean on GoogleTest's macros, which tidy dislikes.
 tidy: build
-	run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) '^$(CURDIR)/(afx|app|game|res|view)/' 2>&1 \
+	run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) '^$(CURDIR)/(afx|ai|app|arena|game|res|view)/' 2>&1 \
 	    | grep -v -e '^[0-9]* warnings generated' -e '^Suppressed' -e '^Use -header-filter' \
 	    -e '^clang-tidy-[0-9]* ' -e '^Running clang-tidy'; exit $${PIPESTATUS[0]}
 

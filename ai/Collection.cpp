@@ -44,8 +44,13 @@ int ScoreCollection(const Collection& collection)
 {
     // Searches score millions of collections, so the seven counts are sorted by a fixed
     // network of sixteen compare-exchanges on locals, which compiles without branches.
-    int c0 = collection[0], c1 = collection[1], c2 = collection[2], c3 = collection[3];
-    int c4 = collection[4], c5 = collection[5], c6 = collection[6];
+    int c0 = collection[0];
+    int c1 = collection[1];
+    int c2 = collection[2];
+    int c3 = collection[3];
+    int c4 = collection[4];
+    int c5 = collection[5];
+    int c6 = collection[6];
     int negative = PointsFor(c0) + PointsFor(c1) + PointsFor(c2) + PointsFor(c3) + PointsFor(c4) +
                    PointsFor(c5) + PointsFor(c6);
     Order(c0, c6);

@@ -153,6 +153,22 @@ std::vector<ArenaGameRecord> RunArena(const ArenaOptions& options)
     return records;
 }
 
+namespace {
+
+// The best score in `record` of any entry but `entry`, the one a win is measured against.
+int BestOtherScore(const ArenaGameRecord& record, std::size_t entry, std::size_t players)
+{
+    int bestOther = INT32_MIN;
+    for (std::size_t other = 0; other < players; ++other) {
+        if (other != entry) {
+            bestOther = std::max(bestOther, record.scoreOfEntry[other]);
+        }
+    }
+    return bestOther;
+}
+
+} // namespace
+
 std::vector<LevelSummary> Summarise(const ArenaOptions& options,
                                     const std::vector<ArenaGameRecord>& records)
 {
@@ -174,12 +190,7 @@ std::vector<LevelSummary> Summarise(const ArenaOptions& options,
                 if (options.lineup[entry] != level) {
                     continue;
                 }
-                int bestOther = INT32_MIN;
-                for (std::size_t other = 0; other < players; ++other) {
-                    if (other != entry) {
-                        bestOther = std::max(bestOther, record.scoreOfEntry[other]);
-                    }
-                }
+                const int bestOther = BestOtherScore(record, entry, players);
                 ++summary.games;
                 summary.wins += record.winOfEntry[entry];
                 scores += record.scoreOfEntry[entry];

@@ -61,9 +61,45 @@ std::optional<std::vector<Level>> ParseLineup(std::string_view text)
     return lineup;
 }
 
+// Sets the option `argument` of `options` from `value`: true when the value is good, false when
+// it is not, nothing when there is no such option.
+std::optional<bool> ApplyOption(std::string_view argument, std::string_view value,
+                                ArenaOptions& options)
+{
+    if (argument == "--players") {
+        const auto lineup = ParseLineup(value);
+        if (lineup) {
+            options.lineup = *lineup;
+        }
+        return lineup.has_value();
+    }
+    if (argument == "--games") {
+        const auto games = ParseNumber<int>(value);
+        options.games = games.value_or(0);
+        return games && *games > 0;
+    }
+    if (argument == "--seed") {
+        const auto seed = ParseNumber<std::uint64_t>(value);
+        options.seed = seed.value_or(0);
+        return seed.has_value();
+    }
+    if (argument == "--threads") {
+        const auto threads = ParseNumber<int>(value);
+        options.threads = threads.value_or(1);
+        return threads && *threads > 0;
+    }
+    if (argument == "--iterations") {
+        const auto iterations = ParseNumber<int>(value);
+        options.budget.iterations = iterations.value_or(1);
+        return iterations && *iterations > 0;
+    }
+    return std::nullopt;
+}
+
 int Usage(std::FILE* stream, int status)
 {
-    std::fprintf(stream, USAGE, SearchBudget::DEFAULT_ITERATIONS);
+    // Nothing more can be said when the usage cannot be written.
+    (void)std::fprintf(stream, USAGE, SearchBudget::DEFAULT_ITERATIONS);
     return status;
 }
 
@@ -86,40 +122,18 @@ int main(int argc, char** argv)
             continue;
         }
         if (index + 1 >= argc) {
-            std::fprintf(stderr, "zintra_arena: %s needs a value\n", argv[index]);
+            (void)std::fprintf(stderr, "zintra_arena: %s needs a value\n", argv[index]);
             return Usage(stderr, 2);
         }
         const std::string_view value = argv[++index];
-        bool good = true;
-        if (argument == "--players") {
-            const auto lineup = ParseLineup(value);
-            good = lineup.has_value();
-            if (good) {
-                options.lineup = *lineup;
-            }
-        } else if (argument == "--games") {
-            const auto games = ParseNumber<int>(value);
-            good = games && *games > 0;
-            options.games = games.value_or(0);
-        } else if (argument == "--seed") {
-            const auto seed = ParseNumber<std::uint64_t>(value);
-            good = seed.has_value();
-            options.seed = seed.value_or(0);
-        } else if (argument == "--threads") {
-            const auto threads = ParseNumber<int>(value);
-            good = threads && *threads > 0;
-            options.threads = threads.value_or(1);
-        } else if (argument == "--iterations") {
-            const auto iterations = ParseNumber<int>(value);
-            good = iterations && *iterations > 0;
-            options.budget.iterations = iterations.value_or(1);
-        } else {
-            std::fprintf(stderr, "zintra_arena: unknown option %s\n", argv[index - 1]);
+        const std::optional<bool> good = ApplyOption(argument, value, options);
+        if (!good) {
+            (void)std::fprintf(stderr, "zintra_arena: unknown option %s\n", argv[index - 1]);
             return Usage(stderr, 2);
         }
-        if (!good) {
-            std::fprintf(stderr, "zintra_arena: bad value for %s: %s\n", argv[index - 1],
-                         argv[index]);
+        if (!*good) {
+            (void)std::fprintf(stderr, "zintra_arena: bad value for %s: %s\n", argv[index - 1],
+                               argv[index]);
             return Usage(stderr, 2);
         }
     }
@@ -133,9 +147,13 @@ int main(int argc, char** argv)
         const int games = static_cast<int>(records.size());
         const std::string report = json ? ArenaJson(options, summaries, games, seconds)
                                         : ArenaTable(options, summaries, games, seconds);
-        std::fputs(report.c_str(), stdout);
+        // A report that cannot be written is a failed run, not a quiet one.
+        if (std::fputs(report.c_str(), stdout) == EOF || std::fflush(stdout) == EOF) {
+            (void)std::fprintf(stderr, "zintra_arena: the report could not be written\n");
+            return 1;
+        }
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "zintra_arena: %s\n", error.what());
+        (void)std::fprintf(stderr, "zintra_arena: %s\n", error.what());
         return 1;
     }
     return 0;

@@ -9,10 +9,13 @@ namespace afx::qt {
 void SharedIconStyle::Install()
 {
     if (dynamic_cast<SharedIconStyle*>(QApplication::style()) == nullptr) {
-        // The proxy becomes the old style's parent, so the application does not delete it.
+        // The application owns the style it is given and deletes it as it ends; the proxy
+        // becomes the old style's parent, so the application does not delete that one twice.
+        // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
         QApplication::setStyle(new SharedIconStyle(QApplication::style()));
     }
 }
+// NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
 
 SharedIconStyle::SharedIconStyle(QStyle* base)
     : QProxyStyle(base)

@@ -99,8 +99,9 @@ ViewAccessible::~ViewAccessible()
 
 ViewWidget& ViewAccessible::View() const
 {
-    return *static_cast<ViewWidget*>(
-        widget()); // NOLINT(cppcoreguidelines-pro-type-static-cast-downcast)
+    // The factory makes this interface for a ViewWidget and nothing else.
+    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-static-cast-downcast)
+    return *static_cast<ViewWidget*>(widget());
 }
 
 QString ViewAccessible::text(QAccessible::Text kind) const
