@@ -49,12 +49,12 @@ std::optional<unsigned> ParseNumber(std::wstring_view text)
         return std::nullopt;
     }
     const std::string& digits = *narrow;
-    unsigned seed = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), seed);
+    unsigned number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
     if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
         return std::nullopt;
     }
-    return seed;
+    return number;
 }
 
 // Seat numbers as the board shows them, 1 to 5: single seats and ranges, separated by commas
@@ -241,7 +241,8 @@ int CZintra_winCommandLineInfo::Answer(const wchar_t* programName, std::ostream&
             << "  --level LEVEL     how well the computer plays: easy, normal (the\n"
             << "                    default) or hard\n"
             << "  --pace MS         wait MS milliseconds before each computer move\n"
-            << "                    (0 to 10000, 700 by default)\n"
+            << "                    (0 to " << ComputerPlayers::MAX_PACE << ", "
+            << ComputerPlayers::DEFAULT_PACE << " by default)\n"
             << "  --help            show this help and exit\n"
             << "  --version         show the version and exit\n";
         break;
